@@ -1,0 +1,56 @@
+// Start-up, the selection loop, battle set-up, the battle loop and shut-down.
+#include "core/form1.h"
+
+namespace sb {
+
+Form1::Form1(Platform& platform) : P(platform) {}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+  Intialize();
+  DesignSTUFF();
+  SelectionActive = true;
+  SelectedDesign = 1;
+  CheckWhichCraft();
+  P.window().Show();
+  buildDisp();
+  Crafts[0].Target = 1;  // the station's entry, until the scene draws a random first target
+
+  while (SelectionActive) {
+    Do_Mouse();
+    SelecterRender();
+    EndOfPass();
+  }
+
+  BattleSetUp();
+
+  while (BattleActive) {
+    AI();
+    Physics();
+    Renderme();
+    EndOfPass();
+  }
+}
+
+void Form1::BattleSetUp() {
+  BUILDSTUFF();
+  Buildit();
+  ScopedOperation op("Form_Load");
+  P.music().PlaySegmentEx(BattleMusic, kSegfDefault, 0);
+}
+
+void Form1::EndOfPass() {
+  if (KeyDown[1]) Form_Unload(1);  // Escape
+  P.window().Yield(*this);
+}
+
+void Form1::Form_Unload(int16_t /*cancel*/) {
+  ScopedOperation op("Form_Unload");
+  BattleActive = false;
+  // Only the graphics device is released; the rest is left to process exit.
+  P.window().ReleaseDevice();
+  P.window().EndProgram(0);
+}
+
+}  // namespace sb

@@ -1,0 +1,434 @@
+#include "platform/headless/headless_platform.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "core/runtime_error.h"
+
+namespace sb::headless {
+
+namespace {
+
+std::string ToForwardSlashes(std::string path) {
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+class NamedTexture : public Texture {
+ public:
+  explicit NamedTexture(std::string path) : path_(std::move(path)) {}
+  const std::string& Path() const override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+class NamedFont : public Font {
+ public:
+  explicit NamedFont(std::string face) : face_(std::move(face)) {}
+  const std::string& Face() const override { return face_; }
+
+ private:
+  std::string face_;
+};
+
+class NamedSegment : public Segment {
+ public:
+  explicit NamedSegment(std::string path) : path_(std::move(path)) {}
+  const std::string& Path() const override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+std::string NameOf(const TextureRef& t) { return t ? FileNameOf(t->Path()) : ""; }
+
+void AddMatrix(Call& c, const Matrix& m) {
+  for (const auto& row : m.m) {
+    for (float v : row) c.n.push_back(v);
+  }
+}
+
+class HWindow : public Window {
+ public:
+  explicit HWindow(HeadlessPlatform& p) : p_(p) {}
+  std::string ProgramFolder() override { return p_.programFolder; }
+  DisplayMode GetDisplayMode() override { return p_.displayMode; }
+  int32_t CreateEvent() override {
+    p_.Record({"CreateEvent", {double(next_)}});
+    return next_++;
+  }
+  void Show() override { p_.Record({"Window.Show"}); }
+  void Yield(NotificationSink& sink) override { p_.DeliverYield(sink); }
+  void ReleaseDevice() override {
+    p_.deviceReleased = true;
+    p_.Record({"ReleaseDevice"});
+  }
+  [[noreturn]] void EndProgram(int status) override {
+    p_.Record({"EndProgram", {double(status)}});
+    throw ProgramExit{status};
+  }
+  void ShowFatalMessage(const std::string& line) override {
+    p_.fatalMessage = line;
+    p_.Record({"ShowFatalMessage", {}, line});
+  }
+
+ private:
+  HeadlessPlatform& p_;
+  int32_t next_ = 1;
+};
+
+class HDevice : public Device {
+ public:
+  explicit HDevice(HeadlessPlatform& p) : p_(p) {}
+  void SetRenderState(uint32_t state, uint32_t value) override {
+    p_.Record({"SetRenderState", {double(state), double(value)}});
+  }
+  void SetTextureStageState(uint32_t stage, uint32_t state, uint32_t value) override {
+    p_.Record({"SetTextureStageState", {double(stage), double(state), double(value)}});
+  }
+  void SetViewport(const Viewport& v) override {
+    p_.Record({"SetViewport", {double(v.X), double(v.Y), double(v.Width), double(v.Height),
+                               v.MinZ, v.MaxZ}});
+  }
+  void Clear(uint32_t colour) override { p_.Record({"Clear", {double(colour)}}); }
+  void BeginScene() override { p_.Record({"BeginScene"}); }
+  void EndScene() override { p_.Record({"EndScene"}); }
+  void Present() override { p_.Record({"Present"}); }
+  void SetTransform(TransformType type, const Matrix& m) override {
+    if (!p_.recording) return;
+    Call c{"SetTransform", {double(static_cast<uint32_t>(type))}};
+    AddMatrix(c, m);
+    p_.Record(std::move(c));
+  }
+  void SetVertexShader(uint32_t format) override {
+    p_.Record({"SetVertexShader", {double(format)}});
+  }
+  void SetTexture(const TextureRef& texture) override {
+    if (!p_.recording) return;
+    p_.Record({"SetTexture", {}, NameOf(texture)});
+  }
+  void DrawQuad(const LitVertex* corners) override {
+    if (!p_.recording) return;
+    Call c{"DrawQuad"};
+    c.quad.assign(corners, corners + 4);
+    p_.Record(std::move(c));
+  }
+  void DrawPoints(const Particle* first, int count) override {
+    if (!p_.recording) return;
+    Call c{"DrawPoints", {double(count)}};
+    c.points.assign(first, first + count);
+    p_.Record(std::move(c));
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HSprite : public SpriteDrawer {
+ public:
+  explicit HSprite(HeadlessPlatform& p) : p_(p) {}
+  void Draw(const TextureRef& texture, Vec2f scaling, Vec2f centre, float rotation,
+            Vec2f translation, uint32_t colour) override {
+    if (!p_.recording) return;
+    p_.Record({"Sprite.Draw",
+               {scaling.x, scaling.y, centre.x, centre.y, rotation, translation.x,
+                translation.y, double(colour)},
+               NameOf(texture)});
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HText : public TextDrawer {
+ public:
+  explicit HText(HeadlessPlatform& p) : p_(p) {}
+  FontRef CreateFont(const std::string& face, int points, bool bold) override {
+    p_.Record({"CreateFont", {double(points), bold ? 1.0 : 0.0}, face});
+    return std::make_shared<NamedFont>(face);
+  }
+  void DrawText(const FontRef& font, uint32_t colour, const std::string& text, const Rect& r,
+                uint32_t format) override {
+    if (!p_.recording) return;
+    Call c{"DrawText",
+           {double(colour), double(r.Left), double(r.Top), double(r.Right), double(r.Bottom),
+            double(format)},
+           text};
+    c.font = font ? font->Face() : "";
+    p_.Record(std::move(c));
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HTextures : public TextureLoader {
+ public:
+  explicit HTextures(HeadlessPlatform& p) : p_(p) {}
+  TextureRef LoadTexture(const std::string& path) override {
+    p_.LoadCheck("texture", path);
+    p_.Record({"LoadTexture", {}, FileNameOf(path)});
+    return std::make_shared<NamedTexture>(path);
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HKeyboard : public Keyboard {
+ public:
+  explicit HKeyboard(HeadlessPlatform& p) : p_(p) {}
+  void SetBufferSize(uint32_t records) override {
+    p_.Record({"Keyboard.SetBufferSize", {double(records)}});
+  }
+  void SetEventNotification(int32_t event) override {
+    p_.keyboardEvent = event;
+    p_.Record({"Keyboard.SetEventNotification", {double(event)}});
+  }
+  void Acquire() override { p_.Record({"Keyboard.Acquire"}); }
+  void GetDeviceState(uint8_t (&state)[256]) override {
+    for (int k = 0; k < 256; ++k) state[k] = p_.keyState_[k];
+  }
+  int GetDeviceData(InputRecord* records, int capacity) override {
+    int n = 0;
+    while (n < capacity && !p_.keyRecords_.empty()) {
+      records[n++] = p_.keyRecords_.front();
+      p_.keyRecords_.pop_front();
+    }
+    return n;
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HMouse : public Mouse {
+ public:
+  explicit HMouse(HeadlessPlatform& p) : p_(p) {}
+  void SetBufferSize(uint32_t records) override {
+    p_.Record({"Mouse.SetBufferSize", {double(records)}});
+  }
+  void Acquire() override { p_.Record({"Mouse.Acquire"}); }
+  int GetDeviceData(InputRecord* records, int capacity) override {
+    int n = 0;
+    while (n < capacity && !p_.mouseRecords_.empty()) {
+      records[n++] = p_.mouseRecords_.front();
+      p_.mouseRecords_.pop_front();
+    }
+    return n;
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HSoundBuffer : public SoundBuffer {
+ public:
+  HSoundBuffer(HeadlessPlatform& p, std::string name) : p_(p), name_(std::move(name)) {}
+  void Play(uint32_t flags) override { p_.Record({"Sound.Play", {double(flags)}, name_}); }
+  void Stop() override { p_.Record({"Sound.Stop", {}, name_}); }
+  void SetVolume(int32_t v) override { p_.Record({"Sound.SetVolume", {double(v)}, name_}); }
+  void SetPan(int32_t pan) override { p_.Record({"Sound.SetPan", {double(pan)}, name_}); }
+  void SetFrequency(int32_t f) override {
+    p_.Record({"Sound.SetFrequency", {double(f)}, name_});
+  }
+
+ private:
+  HeadlessPlatform& p_;
+  std::string name_;
+};
+
+class HSound : public SoundOutput {
+ public:
+  explicit HSound(HeadlessPlatform& p) : p_(p) {}
+  void SetCooperativeLevel(int32_t level) override {
+    p_.Record({"Sound.SetCooperativeLevel", {double(level)}});
+  }
+  SoundRef CreateSoundBufferFromFile(const std::string& path) override {
+    p_.LoadCheck("sound", path);
+    p_.Record({"Sound.Load", {}, FileNameOf(path)});
+    return std::make_shared<HSoundBuffer>(p_, FileNameOf(path));
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HMusic : public Music {
+ public:
+  explicit HMusic(HeadlessPlatform& p) : p_(p) {}
+  void InitAudio(uint32_t flags, uint32_t pathType, uint32_t channels) override {
+    p_.Record({"Music.InitAudio", {double(flags), double(pathType), double(channels)}});
+  }
+  void SetMasterVolume(int32_t v) override { p_.Record({"Music.SetMasterVolume", {double(v)}}); }
+  void SetMasterTempo(float f) override { p_.Record({"Music.SetMasterTempo", {f}}); }
+  void SetMasterAutoDownload(bool on) override {
+    p_.Record({"Music.SetMasterAutoDownload", {on ? 1.0 : 0.0}});
+  }
+  void AddNotificationType(uint32_t type) override {
+    p_.Record({"Music.AddNotificationType", {double(type)}});
+  }
+  void SetNotificationHandle(int32_t event) override {
+    p_.musicEvent = event;
+    p_.Record({"Music.SetNotificationHandle", {double(event)}});
+  }
+  SegmentRef LoadSegment(const std::string& path) override {
+    p_.LoadCheck("music", path);
+    p_.Record({"Music.LoadSegment", {}, FileNameOf(path)});
+    return std::make_shared<NamedSegment>(path);
+  }
+  void PlaySegmentEx(const SegmentRef& segment, uint32_t flags, int64_t startTime) override {
+    // A new primary segment replaces the one playing.
+    p_.playingMusic = FileNameOf(segment->Path());
+    p_.Record({"Music.PlaySegmentEx", {double(flags), double(startTime)}, p_.playingMusic});
+  }
+  void StopEx(const SegmentRef& segment, int64_t stopTime, uint32_t flags) override {
+    const std::string name = FileNameOf(segment->Path());
+    if (p_.playingMusic == name) p_.playingMusic.clear();
+    p_.Record({"Music.StopEx", {double(stopTime), double(flags)}, name});
+  }
+  bool IsPlaying(const SegmentRef& segment) override {
+    return p_.playingMusic == FileNameOf(segment->Path());
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HClock : public Clock {
+ public:
+  explicit HClock(HeadlessPlatform& p) : p_(p) {}
+  int32_t GetTickCount() override { return p_.tick; }
+  uint64_t SeedFromClock() override { return p_.clockSeed; }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+}  // namespace
+
+struct HeadlessPlatform::Impl {
+  explicit Impl(HeadlessPlatform& p)
+      : window(p), device(p), sprite(p), text(p), textures(p), keyboard(p), mouse(p), sound(p),
+        music(p), clock(p) {}
+  HWindow window;
+  HDevice device;
+  HSprite sprite;
+  HText text;
+  HTextures textures;
+  HKeyboard keyboard;
+  HMouse mouse;
+  HSound sound;
+  HMusic music;
+  HClock clock;
+};
+
+HeadlessPlatform::HeadlessPlatform() : impl_(new Impl(*this)) {}
+HeadlessPlatform::~HeadlessPlatform() { delete impl_; }
+
+Window& HeadlessPlatform::window() { return impl_->window; }
+Device& HeadlessPlatform::CreateDevice(const PresentParameters& params) {
+  deviceCreated = true;
+  Record({"CreateDevice", {double(params.BackBufferWidth), double(params.BackBufferHeight),
+                           params.Windowed ? 1.0 : 0.0}});
+  return impl_->device;
+}
+SpriteDrawer& HeadlessPlatform::sprite() { return impl_->sprite; }
+TextDrawer& HeadlessPlatform::text() { return impl_->text; }
+TextureLoader& HeadlessPlatform::textures() { return impl_->textures; }
+Keyboard& HeadlessPlatform::keyboard() { return impl_->keyboard; }
+Mouse& HeadlessPlatform::mouse() { return impl_->mouse; }
+SoundOutput& HeadlessPlatform::sound() { return impl_->sound; }
+Music& HeadlessPlatform::music() { return impl_->music; }
+Clock& HeadlessPlatform::clock() { return impl_->clock; }
+
+void HeadlessPlatform::Record(Call call) {
+  if (recording) calls.push_back(std::move(call));
+}
+
+std::vector<const Call*> HeadlessPlatform::CallsNamed(const std::string& op) const {
+  std::vector<const Call*> found;
+  for (const Call& c : calls) {
+    if (c.op == op) found.push_back(&c);
+  }
+  return found;
+}
+
+std::vector<Call> HeadlessPlatform::CallsSince(size_t from) const {
+  if (from >= calls.size()) return {};
+  return std::vector<Call>(calls.begin() + static_cast<long>(from), calls.end());
+}
+
+void HeadlessPlatform::LoadCheck(const std::string& what, const std::string& path) {
+  const std::string name = FileNameOf(path);
+  const std::string file = ToForwardSlashes(path);
+  if (failingFiles.count(name) != 0 ||
+      (requireFilesOnDisk && !std::filesystem::is_regular_file(file))) {
+    Fail(ErrorKind::PlatformCall, "cannot load " + what + " " + file);
+  }
+}
+
+void HeadlessPlatform::PressKey(int code) {
+  keyState_[code & 255] = 0x80;
+  keyRecords_.push_back(InputRecord{static_cast<uint32_t>(code & 255), 0x80, 0, 0, 0});
+  keyNotificationPending_ = true;
+}
+
+void HeadlessPlatform::ReleaseKey(int code) {
+  keyState_[code & 255] = 0;
+  keyRecords_.push_back(InputRecord{static_cast<uint32_t>(code & 255), 0, 0, 0, 0});
+  keyNotificationPending_ = true;
+}
+
+void HeadlessPlatform::MoveMouse(int dx, int dy) {
+  if (dx != 0) mouseRecords_.push_back({kMouseOffsetX, static_cast<uint32_t>(dx), 0, 0, 0});
+  if (dy != 0) mouseRecords_.push_back({kMouseOffsetY, static_cast<uint32_t>(dy), 0, 0, 0});
+}
+
+void HeadlessPlatform::MouseButton(bool down) {
+  mouseRecords_.push_back({kMouseOffsetButton0, down ? 0x80u : 0u, 0, 0, 0});
+}
+
+void HeadlessPlatform::FinishMusic() {
+  if (playingMusic.empty()) return;
+  playingMusic.clear();
+  musicNotificationPending_ = true;
+}
+
+void HeadlessPlatform::DeliverYield(NotificationSink& sink) {
+  ++yields;
+  Record({"Yield", {double(yields)}});
+  if (onYield) onYield(yields, *this);
+  if (yields >= maxYields) closeRequested_ = true;
+  tick = static_cast<int32_t>(static_cast<uint32_t>(tick) + static_cast<uint32_t>(tickStepPerYield));
+  if (closeRequested_) {
+    closeRequested_ = false;
+    sink.Form_Unload(1);
+  }
+  if (keyNotificationPending_ && keyboardEvent != 0) {
+    keyNotificationPending_ = false;
+    lastEvent = keyboardEvent;
+    sink.DirectXEvent8_DXCallback(keyboardEvent);
+  }
+  if (musicNotificationPending_ && musicEvent != 0) {
+    musicNotificationPending_ = false;
+    lastEvent = musicEvent;
+    sink.DirectXEvent8_DXCallback(musicEvent);
+  }
+}
+
+std::string Describe(const Call& call) {
+  std::ostringstream out;
+  out << call.op;
+  for (double v : call.n) out << ' ' << v;
+  if (!call.s.empty()) out << " \"" << call.s << '"';
+  if (!call.font.empty()) out << " font=" << call.font;
+  if (!call.quad.empty()) out << " quad(" << call.quad[0].X << ',' << call.quad[0].Y << ")";
+  if (!call.points.empty()) out << " points=" << call.points.size();
+  return out.str();
+}
+
+}  // namespace sb::headless

@@ -1,0 +1,11 @@
+#include "core/form1.h"
+
+namespace sb {
+
+void Form1::LoadDesignTexture(const Craft& design, ScreenButton& button) {
+  ScopedOperation op("LoadDesignTexture");
+  button.Texture =
+      P.textures().LoadTexture(P.window().ProgramFolder() + "\\Textures\\" + design.TextureFile);
+}
+
+}  // namespace sb
