@@ -1,0 +1,105 @@
+// The game's loops on the headless platform: start-up order, the end-of-pass
+// step, shut-down and the battle tune.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/test_support.h"
+
+namespace sb {
+namespace {
+
+using test::Game;
+using test::RunEnd;
+
+constexpr int kEscape = 1;
+
+// Index of the first call named `op` at or after `from`, or -1.
+long FindCall(const headless::HeadlessPlatform& p, const std::string& op, size_t from = 0) {
+  for (size_t i = from; i < p.calls.size(); ++i) {
+    if (p.calls[i].op == op) return static_cast<long>(i);
+  }
+  return -1;
+}
+
+TEST(ProgramFlow, StartUpRunsInOrderAndEscapeEndsTheSelectionOnePassLate) {
+  Game game;
+  int yieldsSeenByScript = 0;
+  game.platform.onYield = [&](int yield, headless::HeadlessPlatform& p) {
+    yieldsSeenByScript = yield;
+    if (yield == 2) p.PressKey(kEscape);
+  };
+  const RunEnd end = test::RunFormLoad(game);
+  EXPECT_EQ(end.kind, RunEnd::Exited);
+  EXPECT_EQ(end.status, 0);
+  // Pressed at yield 2, handled there; pass 3 runs in full and its
+  // end-of-pass step ends the program before a third yield.
+  EXPECT_EQ(yieldsSeenByScript, 2);
+  EXPECT_FALSE(game.form->BattleActive);
+  EXPECT_TRUE(game.platform.deviceReleased);
+  EXPECT_EQ(game.form->DesignCount, 30);
+  EXPECT_EQ(game.form->SelectedDesign, 1);
+  EXPECT_EQ(game.form->SelectedDesignName, "Strike");
+  EXPECT_EQ(Crafts[0].Target, 1);  // no battle was built
+  EXPECT_EQ(game.form->CraftCount, 0);
+
+  // The device comes before input, the window is shown after start-up.
+  const auto& p = game.platform;
+  EXPECT_LT(FindCall(p, "CreateDevice"), FindCall(p, "Keyboard.Acquire"));
+  EXPECT_LT(FindCall(p, "Keyboard.Acquire"), FindCall(p, "Mouse.Acquire"));
+  EXPECT_LT(FindCall(p, "Sound.Load"), FindCall(p, "Window.Show"));
+  EXPECT_LT(FindCall(p, "Window.Show"), FindCall(p, "Yield"));
+  EXPECT_EQ(p.calls.back().op, "EndProgram");
+}
+
+TEST(ProgramFlow, WindowCloseEndsEitherLoop) {
+  Game game;
+  game.platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
+    if (yield == 1) p.RequestClose();
+  };
+  const RunEnd end = test::RunFormLoad(game);
+  EXPECT_EQ(end.kind, RunEnd::Exited);
+  EXPECT_EQ(end.status, 0);
+  EXPECT_EQ(game.platform.yields, 1);
+}
+
+TEST(ProgramFlow, BattleTuneStartsOnlyThroughNotificationsOnTheSelectionScreen) {
+  Game game;
+  game.platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
+    if (yield == 3) p.PressKey(30);   // any key starts the tune
+    if (yield == 4) p.FinishMusic();  // the tune ends ...
+    if (yield == 6) p.PressKey(kEscape);
+  };
+  test::RunFormLoad(game);
+  const auto plays = game.platform.CallsNamed("Music.PlaySegmentEx");
+  // ... and the music notification restarts it at once.
+  ASSERT_EQ(plays.size(), 2u);
+  for (const auto* c : plays) {
+    EXPECT_EQ(c->s, "Einswei.mid");
+    EXPECT_EQ(c->n[0], 0x4000);
+  }
+}
+
+TEST(ProgramFlow, DeathTuneStopsTheLooping) {
+  Game game;
+  game.form->DeathMusicStarted = true;
+  game.platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
+    if (yield == 2) p.PressKey(30);
+    if (yield == 3) p.PressKey(kEscape);
+  };
+  test::RunFormLoad(game);
+  EXPECT_TRUE(game.platform.CallsNamed("Music.PlaySegmentEx").empty());
+}
+
+TEST(ProgramFlow, AMissingFileIsAFailedPlatformCallNamingIt) {
+  Game game;
+  game.platform.failingFiles.insert("Hud.bmp");
+  const RunEnd end = test::RunFormLoad(game);
+  ASSERT_EQ(end.kind, RunEnd::Error);
+  EXPECT_NE(end.line.find("failed platform call"), std::string::npos) << end.line;
+  EXPECT_NE(end.line.find("/headless/Textures/Hud.bmp"), std::string::npos) << end.line;
+  EXPECT_EQ(end.line.find('\n'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sb
