@@ -1,15 +1,114 @@
 // The selection grid, its buttons and the mouse.
+#include <algorithm>
+
+#include "core/checked.h"
 #include "core/form1.h"
 
 namespace sb {
 
-void Form1::buildDisp() { ScopedOperation op("buildDisp"); }
+namespace {
 
-void Form1::Do_Mouse() { ScopedOperation op("Do_Mouse"); }
+constexpr int32_t kCellsPerRow = 15;
+constexpr int32_t kCellPitch = 60;
+constexpr int32_t kRowPitch = kCellsPerRow * kCellPitch;  // 900
+constexpr float kIconSize = 32;
+constexpr float kCooldownPasses = 10;
+constexpr float kCursorMaxX = 800;
+constexpr float kCursorMaxY = 600;
+constexpr int kMouseRecords = 100000;  // the most records one pass reads
+constexpr int kMouseChunk = 512;
+
+constexpr uint32_t kHoverWhite = 0xFFFFFFFF;
+constexpr uint32_t kIdleWhite = 0x9FFFFFFF;
+
+// Top-left corner of grid cell `index`: 60 x index - 900 x row, 60 x row.
+void PlaceInCell(int32_t index, ScreenButton& button) {
+  const int32_t row = index / kCellsPerRow;
+  button.X = static_cast<float>(Sub32(Mul32(kCellPitch, index), Mul32(kRowPitch, row)));
+  button.Y = static_cast<float>(Mul32(kCellPitch, row));
+}
+
+float Clamp(float v, float high) { return v < 0 ? 0 : (v > high ? high : v); }
+
+}  // namespace
+
+void Form1::buildDisp() {
+  ScopedOperation op("buildDisp");
+  for (int32_t i = 0; i <= DesignCount - 1; ++i) {
+    ScreenButton& icon = DesignIcons[i];
+    PlaceInCell(i, icon);
+    icon.Width = kIconSize;
+    icon.Height = kIconSize;
+    LoadDesignTexture(Designs[i], icon);
+  }
+}
+
+void Form1::Do_Mouse() {
+  ScopedOperation op("Do_Mouse");
+
+  // A click acts on the buttons the last drawn frame found under the cursor.
+  // Every button record is a click, the release as well as the press, so a
+  // press and release over Start in one pass are two clicks: only the first
+  // one starts the battle, or a second player craft would take the entry
+  // that belongs to the space station.
+  bool started = false;
+  auto click = [&] {
+    if (StartButton.Hovered && !started) {
+      started = true;
+      const Craft& design = Designs[SelectedDesign];
+      const bool human = design.Race == kRaceHuman;
+      SpawnCraft(design.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
+      BattleActive = true;
+      SelectionActive = false;
+    }
+    if (ClickCooldown < 0 && RightButton.Hovered) {
+      if (SelectedDesign < DesignCount - 1) SelectedDesign = Add16(SelectedDesign, 1);
+      ClickCooldown = kCooldownPasses;
+      CheckWhichCraft();
+    }
+    if (ClickCooldown < 0 && LeftButton.Hovered) {
+      if (SelectedDesign > 1) SelectedDesign = Sub16(SelectedDesign, 1);
+      ClickCooldown = kCooldownPasses;
+      CheckWhichCraft();
+    }
+  };
+
+  InputRecord records[kMouseChunk];
+  int read = 0;
+  while (read < kMouseRecords) {
+    const int want = std::min(kMouseChunk, kMouseRecords - read);
+    const int n = P.mouse().GetDeviceData(records, want);
+    for (int i = 0; i < n; ++i) {
+      const InputRecord& r = records[i];
+      const double delta = static_cast<int32_t>(r.Data);  // axes carry signed movement
+      if (r.Offset == kMouseOffsetX) {
+        MouseX = static_cast<float>(MouseX + delta);
+      } else if (r.Offset == kMouseOffsetY) {
+        MouseY = static_cast<float>(MouseY + delta);
+      } else if (r.Offset == kMouseOffsetButton0) {
+        click();
+      }
+    }
+    if (n < want) break;
+    read += n;
+  }
+
+  ClickCooldown -= 1;
+  MouseX = Clamp(MouseX, kCursorMaxX);
+  MouseY = Clamp(MouseY, kCursorMaxY);
+  PlaceInCell(SelectedDesign, SelectionBox);
+}
 
 uint32_t Form1::MouseOver(ScreenButton& button) {
   button.Hovered = false;
-  return 0x9FFFFFFF;
+  const float right = button.X + button.Width;
+  const float bottom = button.Y + button.Height;
+  // Strict on every side: a cursor on the edge is outside.
+  if (right > MouseX && MouseX > button.X && bottom > MouseY && MouseY > button.Y) {
+    button.Hovered = true;
+    return kHoverWhite;
+  }
+  return kIdleWhite;
 }
 
 }  // namespace sb
