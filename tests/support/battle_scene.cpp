@@ -1,0 +1,66 @@
+#include "support/battle_scene.h"
+
+#include <sstream>
+
+namespace sb::test {
+
+void BuildCraftQuad(Craft& c) {
+  const float w = c.Width, h = c.Height;
+  const float xs[4] = {-w, w, w, -w}, ys[4] = {-h, -h, h, h};
+  const float us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+  for (int k = 0; k < 4; ++k) {
+    c.Quad[k] = LitVertex{xs[k], ys[k], 0, 0x00FFFFFF, 0, us[k], vs[k]};
+  }
+}
+
+BattleScene::BattleScene() : f(*form), p(platform) {
+  f.Intialize();
+  f.DesignSTUFF();
+  f.SpawnCraft("Strike", 0, 100);
+  f.SpawnCraft("SpaceStation", 0, 0);
+  for (int i = 2; i <= 50; ++i) f.SpawnCraft("Fox", 5000.0f + 100.0f * i, 5000);
+  for (int i = 0; i <= 50; ++i) BuildCraftQuad(Crafts[i]);
+  for (int s = 0; s <= 20000; ++s) PlaceStar(s, 9000, 9000);
+  Crafts[0].Target = 1;
+  f.BattleActive = true;
+  f.CameraUp = Vec3f{0, 1, 0};
+}
+
+void BattleScene::PlaceStar(int s, float x, float y) {
+  StarRecord& star = f.Stars[s];
+  const float xs[4] = {x, x + 4, x + 4, x}, ys[4] = {y, y, y + 4, y + 4};
+  for (int k = 0; k < 4; ++k) star.Quad[k] = LitVertex{xs[k], ys[k], 0, 0x00FFFFFF, 0, 0, 0};
+}
+
+std::vector<headless::Call> BattleScene::Frame() {
+  const size_t from = p.calls.size();
+  f.Renderme();
+  return p.CallsSince(from);
+}
+
+std::vector<const headless::Call*> Named(const std::vector<headless::Call>& calls,
+                                         const std::string& op) {
+  std::vector<const headless::Call*> found;
+  for (const auto& c : calls) {
+    if (c.op == op) found.push_back(&c);
+  }
+  return found;
+}
+
+std::vector<std::string> QuadCorners(const std::vector<headless::Call>& calls) {
+  std::vector<std::string> corners;
+  for (const auto* c : Named(calls, "DrawQuad")) {
+    std::ostringstream s;
+    s << c->quad[0].X << ',' << c->quad[0].Y;
+    corners.push_back(s.str());
+  }
+  return corners;
+}
+
+Matrix MatrixOf(const headless::Call& setTransform) {
+  Matrix m;
+  for (int k = 0; k < 16; ++k) m.m[k / 4][k % 4] = static_cast<float>(setTransform.n[1 + k]);
+  return m;
+}
+
+}  // namespace sb::test

@@ -1,0 +1,39 @@
+// A small battle set up by hand on the headless platform, for drawing tests:
+// the player's "Strike" in entry 0 at (0, 100), the station in entry 1 at
+// (0, 0), forty-nine "Fox" craft far away in entries 2 to 50. Every craft
+// has the square the scene gives it; stars sit out of sight and planets at
+// depth 0 (never drawn) until a test places them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace sb::test {
+
+struct BattleScene : Game {
+  BattleScene();
+  Form1& f;
+  headless::HeadlessPlatform& p;
+
+  // Runs one battle frame and returns its calls.
+  std::vector<headless::Call> Frame();
+  // Puts star s's square (side 4) with its first corner at (x, y).
+  void PlaceStar(int s, float x, float y);
+};
+
+// Squares of half-size w x h around the origin, white with alpha 0.
+void BuildCraftQuad(Craft& c);
+
+// The calls named `op`.
+std::vector<const headless::Call*> Named(const std::vector<headless::Call>& calls,
+                                         const std::string& op);
+
+// First corner of each DrawQuad, as "x,y".
+std::vector<std::string> QuadCorners(const std::vector<headless::Call>& calls);
+
+// The 16 numbers of a recorded matrix as a Matrix.
+Matrix MatrixOf(const headless::Call& setTransform);
+
+}  // namespace sb::test
