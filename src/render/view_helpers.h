@@ -8,7 +8,9 @@
 namespace sb {
 
 // Starts the next draw's world matrix from identity.
-inline void ResetWorld(Form1& game) { game.WorldMatrix = MatrixIdentity(); }
+inline void ResetWorld(Form1& game) {
+  game.WorldMatrix = MatrixIdentity();
+}
 
 // Builds one factor in StepMatrix and multiplies it into WorldMatrix on the
 // right, so factors apply in the order they are added (scale, rotate, move).

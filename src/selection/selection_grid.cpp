@@ -28,7 +28,9 @@ void PlaceInCell(int32_t index, ScreenButton& button) {
   button.Y = static_cast<float>(Mul32(kCellPitch, row));
 }
 
-float Clamp(float v, float high) { return v < 0 ? 0 : (v > high ? high : v); }
+float Clamp(float v, float high) {
+  return v < 0 ? 0 : (v > high ? high : v);
+}
 
 }  // namespace
 

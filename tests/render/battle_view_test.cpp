@@ -95,8 +95,7 @@ TEST(BattleView, OneFrameMakesItsCallsInOrder) {
   std::vector<std::string> want = {
       "PointSize 0.03", "Viewport 0", "Clear 0", "BeginScene", "View",
       // stars and planets, world identity
-      "LitFormat", "SetTexture star.bmp", "World", "DrawQuad", "SetTexture zoltar.bmp",
-      "DrawQuad",
+      "LitFormat", "SetTexture star.bmp", "World", "DrawQuad", "SetTexture zoltar.bmp", "DrawQuad",
       // shots
       "PointFormat", "SetTexture bullet.bmp", "DrawPoints 1",
       // the station's layer, then the craft layer
@@ -113,9 +112,9 @@ TEST(BattleView, OneFrameMakesItsCallsInOrder) {
       // radar
       "View", "Viewport 872"};
   for (int i = 1; i <= 50; ++i) {
-    want.insert(want.end(),
-                {"World", i == 1 ? "SetTexture space-station.bmp" : "SetTexture fox.bmp",
-                 "DrawQuad"});
+    want.insert(
+        want.end(),
+        {"World", i == 1 ? "SetTexture space-station.bmp" : "SetTexture fox.bmp", "DrawQuad"});
   }
   want.insert(want.end(),
               {// target view around the station
@@ -185,7 +184,7 @@ TEST(BattleView, StarsShotsTrailsAndTurretsNeedStrictlyLessThan200) {
   Craft& player = Crafts[0];
   player.Shots[0] = Particle{-199.99f, 299.99f, 0, 0, 0, 0, 0, 1};
   player.Shots[1] = Particle{0, -100, 0, 0, 0, 0, 0, 1};
-  player.Shots[2] = Particle{0, 90, 0, 0, 0, 0, 0, 0};  // spent
+  player.Shots[2] = Particle{0, 90, 0, 0, 0, 0, 0, 0};       // spent
   Crafts[40].Shots[10] = Particle{1, 1, 0, 0, 0, 0, 0, 20};  // last shot of a far craft
   for (int i : {2, 3}) {
     Crafts[i].Y = 100;
@@ -195,12 +194,17 @@ TEST(BattleView, StarsShotsTrailsAndTurretsNeedStrictlyLessThan200) {
   }
   Crafts[2].X = 200;
   Crafts[3].X = 199.99f;
+  Crafts[1].Thrusting = true;  // the station cannot accelerate
+  Crafts[1].Trail[0].X = 1;
 
-  const Calls main = Views(s.Frame())[0];
+  const auto views = Views(s.Frame());
+  const Calls& main = views[0];
   EXPECT_EQ(CornersWith(main, "star.bmp"), std::vector<std::string>{"199.99,-99.99"});
   const At points = PointsAt(main);
-  EXPECT_EQ(points, (At{{-199.99f, 299.99f}, {1, 1}, {3, 0}}));  // and 3's trail only
-  EXPECT_EQ(PlacedAt(main, "turret.bmp"), (At{{0, 0}, {199.99f, 100}}));   // station and 3
+  EXPECT_EQ(points, (At{{-199.99f, 299.99f}, {1, 1}, {3, 0}}));           // and 3's trail only
+  EXPECT_EQ(PlacedAt(main, "turret.bmp"), (At{{0, 0}, {199.99f, 100}}));  // station and 3
+  // Around the target (the station at the origin) no acceleration is needed.
+  EXPECT_EQ(PointsAt(views[2]), (At{{1, 0}, {3, 0}}));
 }
 
 TEST(BattleView, CraftUseInclusiveWindows200InTheMainView40InTheTargetView) {
@@ -223,12 +227,11 @@ TEST(BattleView, CraftUseInclusiveWindows200InTheMainView40InTheTargetView) {
 
 TEST(BattleView, PlanetsShowWithinThreeHundredTimesTheirDepth) {
   BattleScene s;  // player at (0, 100)
-  const float corners[][3] = {{299, 399, -1}, {300, 100, -1}, {0, 100, 0},
-                              {0, 100, 1},    {-590, 100, -2}};
+  const float corners[][3] = {
+      {299, 399, -1}, {300, 100, -1}, {0, 100, 0}, {0, 100, 1}, {-590, 100, -2}};
   for (int k = 0; k < 5; ++k) {
     s.f.Planets[k].Quad[0] = LitVertex{corners[k][0], corners[k][1], corners[k][2]};
-    s.f.Planets[k].Texture =
-        s.p.textures().LoadTexture("/t/planet" + std::to_string(k) + ".bmp");
+    s.f.Planets[k].Texture = s.p.textures().LoadTexture("/t/planet" + std::to_string(k) + ".bmp");
   }
   const Calls frame = s.Frame();
   std::vector<std::string> textures;
@@ -292,8 +295,8 @@ TEST(BattleView, ZeroDivisorsAndBadIndexesEndTheFrame) {
     EXPECT_NE(end.line.find("floating-point error in Renderme"), std::string::npos) << end.line;
     EXPECT_TRUE(s.p.CallsNamed("Present").empty());
   }
-  for (const auto& spoil : std::vector<void (*)()>{[] { Crafts[0].Target = 201; },
-                                                   [] { Crafts[7].LastShot = 11; }}) {
+  for (const auto& spoil :
+       std::vector<void (*)()>{[] { Crafts[0].Target = 201; }, [] { Crafts[7].LastShot = 11; }}) {
     BattleScene s;
     spoil();
     const test::RunEnd end = test::RunCatching([&] { s.f.Renderme(); });

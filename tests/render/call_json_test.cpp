@@ -37,8 +37,8 @@ TEST(CallJson, FrameCallsCarryTheirArgumentsByName) {
 }
 
 TEST(CallJson, MatricesAreSixteenShortestFloatsRowByRow) {
-  const float values[16] = {1,     0.1f, -2.5f, 1e-7f,     0.3f, 1.0f / 3, 16777216, -0.0f,
-                            1e30f, 7,    8,     1.5707964f, 0,   0,        150,      1};
+  const float values[16] = {1,     0.1f, -2.5f, 1e-7f,      0.3f, 1.0f / 3, 16777216, -0.0f,
+                            1e30f, 7,    8,     1.5707964f, 0,    0,        150,      1};
   Call c{"SetTransform", {256}};
   for (float v : values) c.n.push_back(v);
   EXPECT_EQ(CallJson(c), R"({"op":"SetTransform","type":"world","matrix":[)"
@@ -60,14 +60,13 @@ TEST(CallJson, DrawsSpritesAndTextsKeepEveryValue) {
             R"({"x":-8,"y":8,"z":0.25,"diffuse":0,"specular":0,"u":0,"v":1}]})");
   Call points{"DrawPoints", {2}};
   points.points = {Particle{1.5f, -2, 0, 0x8FFFFFFF, 0, 0, 0, 9}, Particle{3, 4, 0, 7}};
-  EXPECT_EQ(CallJson(points),
-            R"({"op":"DrawPoints","count":2,"points":[)"
-            R"({"x":1.5,"y":-2,"z":0,"colour":2415919103,"u":0,"v":0},)"
-            R"({"x":3,"y":4,"z":0,"colour":7,"u":0,"v":0}]})");
-  EXPECT_EQ(CallJson({"Sprite.Draw", {-0.6f, 0.8f, 32, 32, 0.3f, 500, 100, 0x9FFFFFFF},
-                      "point.bmp"}),
-            R"({"op":"Sprite.Draw","texture":"point.bmp","scaling":[-0.6,0.8],)"
-            R"("centre":[32,32],"rotation":0.3,"translation":[500,100],"colour":2684354559})");
+  EXPECT_EQ(CallJson(points), R"({"op":"DrawPoints","count":2,"points":[)"
+                              R"({"x":1.5,"y":-2,"z":0,"colour":2415919103,"u":0,"v":0},)"
+                              R"({"x":3,"y":4,"z":0,"colour":7,"u":0,"v":0}]})");
+  EXPECT_EQ(
+      CallJson({"Sprite.Draw", {-0.6f, 0.8f, 32, 32, 0.3f, 500, 100, 0x9FFFFFFF}, "point.bmp"}),
+      R"({"op":"Sprite.Draw","texture":"point.bmp","scaling":[-0.6,0.8],)"
+      R"("centre":[32,32],"rotation":0.3,"translation":[500,100],"colour":2684354559})");
   Call text{"DrawText", {0xFF1FFF1F, 300, 414, 500, 700, 2}, "Race:\"Q\"\\\r\x01"};
   text.font = "technical";
   EXPECT_EQ(CallJson(text),

@@ -19,10 +19,9 @@ struct TintCase {
 
 TEST(CraftDrawing, HitTimersAndDestructionTintAllFourCorners) {
   const TintCase cases[] = {
-      {103, 0, 10, kYellow},    {0, 101, 10, kBlue},     {103, 103, 10, kBlue},  // shield wins
-      {99, -5, 10, kWhite},     {100, 0, 10, kOld},      {0, 100, 10, kOld},     // 100 keeps
-      {100, 101, 10, kBlue},    {101, 100, 10, kYellow}, {103, 103, 0, kDarkRed},
-      {0, 0, -3, kDarkRed},
+      {103, 0, 10, kYellow}, {0, 101, 10, kBlue},     {103, 103, 10, kBlue},  // shield wins
+      {99, -5, 10, kWhite},  {100, 0, 10, kOld},      {0, 100, 10, kOld},     // 100 keeps
+      {100, 101, 10, kBlue}, {101, 100, 10, kYellow}, {103, 103, 0, kDarkRed}, {0, 0, -3, kDarkRed},
   };
   for (const TintCase& tc : cases) {
     BattleScene s;

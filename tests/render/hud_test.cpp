@@ -19,12 +19,12 @@ std::vector<const Call*> Texts(const std::vector<Call>& frame) {
 std::vector<const Call*> Texts(std::vector<Call>&& frame) = delete;
 
 TEST(Hud, StatusLineCountsOnlyLivingCraftOfTheFiveRaces) {
-  BattleScene s;  // Human: player and station; Drone: 49 foxes
-  Crafts[2].Armour = 0;    // dead at exactly 0
-  Crafts[3].Race = 0;      // no race
-  Crafts[4].Race = 5;      // one Litu
-  Crafts[5].Race = 2;      // one Sect,
-  Crafts[5].Armour = -1;   // dead
+  BattleScene s;          // Human: player and station; Drone: 49 foxes
+  Crafts[2].Armour = 0;   // dead at exactly 0
+  Crafts[3].Race = 0;     // no race
+  Crafts[4].Race = 5;     // one Litu
+  Crafts[5].Race = 2;     // one Sect,
+  Crafts[5].Armour = -1;  // dead
   s.f.Fps = 61;
   const auto frame = s.Frame();
   const auto texts = Texts(frame);
@@ -90,8 +90,10 @@ TEST(Hud, PointerTurnsTowardsTheTargetButStaysAtZeroWhenLevel) {
   };
   const double pi = 3.14159265358979;
   const Case cases[] = {
-      {500, 100, 0}, {-500, 100, 0},              // level on either side
-      {100, 0, -pi / 4}, {0, 300, pi},            // above, below
+      {500, 100, 0},
+      {-500, 100, 0},  // level on either side
+      {100, 0, -pi / 4},
+      {0, 300, pi},  // above, below
       {-100, 200, pi - std::atan(1.0)},
   };
   for (const Case& c : cases) {

@@ -34,20 +34,20 @@ TEST(Matrix, RotationTurnsPlusXTowardsPlusY) {
 
 TEST(Matrix, ProductAppliesTheLeftFactorFirst) {
   // Scale, then turn a quarter, then move: (1, 0) -> (2, 0) -> (0, 2) -> (10, 2).
-  const Matrix srt = MatrixMultiply(
-      MatrixMultiply(MatrixScaling(2, 2, 2), MatrixRotationZ(1.5707964f)),
-      MatrixTranslation(10, 0, 0));
+  const Matrix srt =
+      MatrixMultiply(MatrixMultiply(MatrixScaling(2, 2, 2), MatrixRotationZ(1.5707964f)),
+                     MatrixTranslation(10, 0, 0));
   ExpectPoint(TransformPoint({1, 0, 0}, srt), 10, 2, 0, 1);
   // The other order moves first, so the move is turned and scaled too.
-  const Matrix trs = MatrixMultiply(
-      MatrixMultiply(MatrixTranslation(10, 0, 0), MatrixRotationZ(1.5707964f)),
-      MatrixScaling(2, 2, 2));
+  const Matrix trs =
+      MatrixMultiply(MatrixMultiply(MatrixTranslation(10, 0, 0), MatrixRotationZ(1.5707964f)),
+                     MatrixScaling(2, 2, 2));
   ExpectPoint(TransformPoint({1, 0, 0}, trs), 0, 22, 0, 1);
 }
 
 TEST(Matrix, LookAtFromAboveShowsPlusXOnTheLeftAndPlusYUp) {
   const Matrix view = MatrixLookAtLH({5, 7, 150}, {5, 7, 0}, {0, 1, 0});
-  ExpectPoint(TransformPoint({5, 7, 0}, view), 0, 0, 150, 1);   // centre, 150 ahead
+  ExpectPoint(TransformPoint({5, 7, 0}, view), 0, 0, 150, 1);     // centre, 150 ahead
   ExpectPoint(TransformPoint({15, 7, 0}, view), -10, 0, 150, 1);  // +X: screen-left
   ExpectPoint(TransformPoint({5, 17, 0}, view), 0, 10, 150, 1);   // +Y: screen-up
   ExpectPoint(TransformPoint({5, 7, -20}, view), 0, 0, 170, 1);   // deeper is farther

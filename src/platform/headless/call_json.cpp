@@ -169,7 +169,9 @@ float FloatOfBits(double bits) {
 }
 
 // The numeric arguments of a call, or 0 past their end (a short record).
-double Arg(const Call& call, size_t i) { return i < call.n.size() ? call.n[i] : 0.0; }
+double Arg(const Call& call, size_t i) {
+  return i < call.n.size() ? call.n[i] : 0.0;
+}
 
 }  // namespace
 
