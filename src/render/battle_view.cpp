@@ -3,6 +3,8 @@
 
 namespace sb {
 
-void Form1::Renderme() { ScopedOperation op("Renderme"); }
+void Form1::Renderme() {
+  ScopedOperation op("Renderme");
+}
 
 }  // namespace sb

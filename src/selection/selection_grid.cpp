@@ -3,9 +3,13 @@
 
 namespace sb {
 
-void Form1::buildDisp() { ScopedOperation op("buildDisp"); }
+void Form1::buildDisp() {
+  ScopedOperation op("buildDisp");
+}
 
-void Form1::Do_Mouse() { ScopedOperation op("Do_Mouse"); }
+void Form1::Do_Mouse() {
+  ScopedOperation op("Do_Mouse");
+}
 
 uint32_t Form1::MouseOver(ScreenButton& button) {
   button.Hovered = false;

@@ -3,6 +3,8 @@
 
 namespace sb {
 
-void Form1::SelecterRender() { ScopedOperation op("SelecterRender"); }
+void Form1::SelecterRender() {
+  ScopedOperation op("SelecterRender");
+}
 
 }  // namespace sb
