@@ -3,6 +3,8 @@
 
 namespace sb {
 
-void Form1::Buildit() { ScopedOperation op("Buildit"); }
+void Form1::Buildit() {
+  ScopedOperation op("Buildit");
+}
 
 }  // namespace sb

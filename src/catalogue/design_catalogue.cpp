@@ -4,10 +4,10 @@
 
 namespace sb {
 
-void Form1::AddDesign(const std::string& name, const std::string& textureFile, float z,
-                      float width, float height, float turn, float acceleration, float speed,
-                      float armour, int16_t race, int16_t range, int16_t power,
-                      const std::string& role, int16_t energy, int16_t shotCost, bool turret) {
+void Form1::AddDesign(const std::string& name, const std::string& textureFile, float z, float width,
+                      float height, float turn, float acceleration, float speed, float armour,
+                      int16_t race, int16_t range, int16_t power, const std::string& role,
+                      int16_t energy, int16_t shotCost, bool turret) {
   ScopedOperation op("AddDesign");
   Craft& d = Designs[DesignCount];  // a full catalogue fails here, before any write
   const int16_t weaponRange = Mul16(range, 2);

@@ -38,14 +38,13 @@ void Form1::CheckWhichCraft() {
   const char point = LocaleDecimalPoint();
   const std::string cr = "\r";
   SelectedDesignName = d.Name;
-  DesignInfoText = "Race:" + std::string(RaceName(d.Race)) + cr + "Role:" + d.Role + cr +
-                   "Acceleration Rate:" + FloatText(d.Acceleration, point) + cr +
-                   "Max Speed:" + FloatText(d.MaxSpeed, point) + cr +
-                   "Turn Rate:" + FloatText(d.TurnRate, point) + cr +
-                   "Armour:" + FloatText(d.MaxArmour, point) + cr +
-                   "Weapon Power:" + std::to_string(d.WeaponPower) + cr +
-                   "Weapon Range:" + std::to_string(d.WeaponRange) + cr + "Class: " +
-                   SizeClass(d.Width);
+  DesignInfoText =
+      "Race:" + std::string(RaceName(d.Race)) + cr + "Role:" + d.Role + cr +
+      "Acceleration Rate:" + FloatText(d.Acceleration, point) + cr +
+      "Max Speed:" + FloatText(d.MaxSpeed, point) + cr +
+      "Turn Rate:" + FloatText(d.TurnRate, point) + cr + "Armour:" + FloatText(d.MaxArmour, point) +
+      cr + "Weapon Power:" + std::to_string(d.WeaponPower) + cr +
+      "Weapon Range:" + std::to_string(d.WeaponRange) + cr + "Class: " + SizeClass(d.Width);
 }
 
 }  // namespace sb

@@ -17,18 +17,30 @@ namespace sb {
 template <typename Int>
 Int CheckedFit(long long value) {
   if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) {
-    Fail(ErrorKind::Overflow, std::to_string(value) + " does not fit in " +
-                                  std::to_string(sizeof(Int) * 8) + " bits");
+    Fail(ErrorKind::Overflow,
+         std::to_string(value) + " does not fit in " + std::to_string(sizeof(Int) * 8) + " bits");
   }
   return static_cast<Int>(value);
 }
 
-inline int16_t Add16(long long a, long long b) { return CheckedFit<int16_t>(a + b); }
-inline int16_t Sub16(long long a, long long b) { return CheckedFit<int16_t>(a - b); }
-inline int16_t Mul16(long long a, long long b) { return CheckedFit<int16_t>(a * b); }
-inline int32_t Add32(long long a, long long b) { return CheckedFit<int32_t>(a + b); }
-inline int32_t Sub32(long long a, long long b) { return CheckedFit<int32_t>(a - b); }
-inline int32_t Mul32(long long a, long long b) { return CheckedFit<int32_t>(a * b); }
+inline int16_t Add16(long long a, long long b) {
+  return CheckedFit<int16_t>(a + b);
+}
+inline int16_t Sub16(long long a, long long b) {
+  return CheckedFit<int16_t>(a - b);
+}
+inline int16_t Mul16(long long a, long long b) {
+  return CheckedFit<int16_t>(a * b);
+}
+inline int32_t Add32(long long a, long long b) {
+  return CheckedFit<int32_t>(a + b);
+}
+inline int32_t Sub32(long long a, long long b) {
+  return CheckedFit<int32_t>(a - b);
+}
+inline int32_t Mul32(long long a, long long b) {
+  return CheckedFit<int32_t>(a * b);
+}
 
 // A float value converted to an integer type: NaN, infinities and values
 // beyond the type's range are overflow errors.
@@ -44,14 +56,26 @@ Int FloatToInt(double rounded) {
 
 // Round half to even (the default rounding mode of the floating-point unit,
 // which the game never changes).
-inline double RoundHalfEven(double v) { return std::nearbyint(v); }
+inline double RoundHalfEven(double v) {
+  return std::nearbyint(v);
+}
 
-inline int16_t RoundTo16(double v) { return FloatToInt<int16_t>(RoundHalfEven(v)); }
-inline int32_t RoundTo32(double v) { return FloatToInt<int32_t>(RoundHalfEven(v)); }
-inline int16_t FloorTo16(double v) { return FloatToInt<int16_t>(std::floor(v)); }
-inline int32_t FloorTo32(double v) { return FloatToInt<int32_t>(std::floor(v)); }
+inline int16_t RoundTo16(double v) {
+  return FloatToInt<int16_t>(RoundHalfEven(v));
+}
+inline int32_t RoundTo32(double v) {
+  return FloatToInt<int32_t>(RoundHalfEven(v));
+}
+inline int16_t FloorTo16(double v) {
+  return FloatToInt<int16_t>(std::floor(v));
+}
+inline int32_t FloorTo32(double v) {
+  return FloatToInt<int32_t>(std::floor(v));
+}
 
 // 16-bit Booleans: true is -1, false is 0.
-inline int16_t BoolValue(bool b) { return b ? -1 : 0; }
+inline int16_t BoolValue(bool b) {
+  return b ? -1 : 0;
+}
 
 }  // namespace sb

@@ -38,38 +38,38 @@ class Form1 : public NotificationSink {
   Form1& operator=(const Form1&) = delete;
 
   // ---- Public operations, in the game's order ----
-  void buildDisp();                                 // selection/
-  void Do_Mouse();                                  // selection/
-  void DesignSTUFF();                               // catalogue/
-  void AI();                                        // sim/
-  void BUILDSTUFF();                                // battle/
-  void Physics();                                   // sim/
-  void Buildit();                                   // battle/
-  void Renderme();                                  // render/
-  void Intialize();                                 // platform/
-  static Vec2f Vec2(float X, float Y);              // platform/
-  void Drawall(int16_t i);                          // render/
-  void STopCraft(int16_t Which);                    // sim/
-  void CheckWhichCraft();                           // catalogue/
-  void NextTarget(int16_t person, float Accrate);   // sim/
-  void NextFrolic(int16_t person);                  // sim/
-  void SelecterRender();                            // selection/
+  void buildDisp();                                // selection/
+  void Do_Mouse();                                 // selection/
+  void DesignSTUFF();                              // catalogue/
+  void AI();                                       // sim/
+  void BUILDSTUFF();                               // battle/
+  void Physics();                                  // sim/
+  void Buildit();                                  // battle/
+  void Renderme();                                 // render/
+  void Intialize();                                // platform/
+  static Vec2f Vec2(float X, float Y);             // platform/
+  void Drawall(int16_t i);                         // render/
+  void STopCraft(int16_t Which);                   // sim/
+  void CheckWhichCraft();                          // catalogue/
+  void NextTarget(int16_t person, float Accrate);  // sim/
+  void NextFrolic(int16_t person);                 // sim/
+  void SelecterRender();                           // selection/
 
   // ---- Events ----
-  void Form_Load();                                       // core/
+  void Form_Load();                                         // core/
   void DirectXEvent8_DXCallback(int32_t eventid) override;  // platform/
-  void Form_Unload(int16_t cancel) override;              // core/
+  void Form_Unload(int16_t cancel) override;                // core/
 
   // ---- Private operations (public here so tests can reach them) ----
   void AddDesign(const std::string& name, const std::string& textureFile, float z, float width,
                  float height, float turn, float acceleration, float speed, float armour,
                  int16_t race, int16_t range, int16_t power, const std::string& role,
-                 int16_t energy, int16_t shotCost, bool turret);  // catalogue/
-  void SpawnCraft(const std::string& name, float x, float y);     // battle/
-  uint32_t MouseOver(ScreenButton& button);                       // selection/
+                 int16_t energy, int16_t shotCost, bool turret);      // catalogue/
+  void SpawnCraft(const std::string& name, float x, float y);         // battle/
+  uint32_t MouseOver(ScreenButton& button);                           // selection/
   void LoadDesignTexture(const Craft& design, ScreenButton& button);  // platform/
-  static int32_t FloatBits(float value);                          // platform/
-  int16_t FreeShotSlot(int16_t craft);                            // sim/
+  static int32_t FloatBits(float value);                              // platform/
+  int16_t FreeShotSlot(int16_t craft);                                // sim/
 
   // One pass's closing step, identical in both loops: the Escape test, then
   // one yield to the window system.

@@ -38,11 +38,17 @@ ScopedOperation::ScopedOperation(const char* name) : previous_(current_operation
   current_operation = name;
 }
 
-ScopedOperation::~ScopedOperation() { current_operation = previous_; }
+ScopedOperation::~ScopedOperation() {
+  current_operation = previous_;
+}
 
-const char* CurrentOperation() { return current_operation ? current_operation : ""; }
+const char* CurrentOperation() {
+  return current_operation ? current_operation : "";
+}
 
-void ClearFloatStatus() { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearFloatStatus() {
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void CheckFloatStatus() {
   const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);

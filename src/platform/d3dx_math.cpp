@@ -6,13 +6,17 @@ namespace sb {
 
 namespace {
 
-Vec3f Sub(const Vec3f& a, const Vec3f& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3f Sub(const Vec3f& a, const Vec3f& b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
 Vec3f Cross(const Vec3f& a, const Vec3f& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-float Dot(const Vec3f& a, const Vec3f& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+float Dot(const Vec3f& a, const Vec3f& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 Vec3f Normalize(const Vec3f& v) {
   const float len = std::sqrt(Dot(v, v));

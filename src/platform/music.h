@@ -14,8 +14,8 @@ class Segment {
 };
 using SegmentRef = std::shared_ptr<Segment>;
 
-constexpr uint32_t kSegfDefault = 0x4000;       // start or stop at the next default boundary
-constexpr uint32_t kNotifyOnSegment = 5;        // segment notifications
+constexpr uint32_t kSegfDefault = 0x4000;  // start or stop at the next default boundary
+constexpr uint32_t kNotifyOnSegment = 5;   // segment notifications
 constexpr uint32_t kAudioFlagsAll = 63;
 constexpr uint32_t kAudioPathDynamicMono = 7;
 

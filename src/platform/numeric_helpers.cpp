@@ -10,6 +10,8 @@ int32_t Form1::FloatBits(float value) {
   return bits;
 }
 
-Vec2f Form1::Vec2(float X, float Y) { return Vec2f{X, Y}; }
+Vec2f Form1::Vec2(float X, float Y) {
+  return Vec2f{X, Y};
+}
 
 }  // namespace sb

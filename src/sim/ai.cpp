@@ -3,6 +3,8 @@
 
 namespace sb {
 
-void Form1::AI() { ScopedOperation op("AI"); }
+void Form1::AI() {
+  ScopedOperation op("AI");
+}
 
 }  // namespace sb

@@ -3,7 +3,9 @@
 
 namespace sb {
 
-void Form1::Physics() { ScopedOperation op("Physics"); }
+void Form1::Physics() {
+  ScopedOperation op("Physics");
+}
 
 int16_t Form1::FreeShotSlot(int16_t craft) {
   ScopedOperation op("FreeShotSlot");

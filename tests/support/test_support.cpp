@@ -7,7 +7,9 @@ Game::Game() {
   form = std::make_unique<Form1>(platform);
 }
 
-Game::~Game() { ResetCrafts(); }
+Game::~Game() {
+  ResetCrafts();
+}
 
 RunEnd RunCatching(const std::function<void()>& body) {
   try {

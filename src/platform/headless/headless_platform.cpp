@@ -43,7 +43,9 @@ class NamedSegment : public Segment {
   std::string path_;
 };
 
-std::string NameOf(const TextureRef& t) { return t ? FileNameOf(t->Path()) : ""; }
+std::string NameOf(const TextureRef& t) {
+  return t ? FileNameOf(t->Path()) : "";
+}
 
 void AddMatrix(Call& c, const Matrix& m) {
   for (const auto& row : m.m) {
@@ -90,8 +92,8 @@ class HDevice : public Device {
     p_.Record({"SetTextureStageState", {double(stage), double(state), double(value)}});
   }
   void SetViewport(const Viewport& v) override {
-    p_.Record({"SetViewport", {double(v.X), double(v.Y), double(v.Width), double(v.Height),
-                               v.MinZ, v.MaxZ}});
+    p_.Record({"SetViewport",
+               {double(v.X), double(v.Y), double(v.Width), double(v.Height), v.MinZ, v.MaxZ}});
   }
   void Clear(uint32_t colour) override { p_.Record({"Clear", {double(colour)}}); }
   void BeginScene() override { p_.Record({"BeginScene"}); }
@@ -134,8 +136,8 @@ class HSprite : public SpriteDrawer {
             Vec2f translation, uint32_t colour) override {
     if (!p_.recording) return;
     p_.Record({"Sprite.Draw",
-               {scaling.x, scaling.y, centre.x, centre.y, rotation, translation.x,
-                translation.y, double(colour)},
+               {scaling.x, scaling.y, centre.x, centre.y, rotation, translation.x, translation.y,
+                double(colour)},
                NameOf(texture)});
   }
 
@@ -232,9 +234,7 @@ class HSoundBuffer : public SoundBuffer {
   void Stop() override { p_.Record({"Sound.Stop", {}, name_}); }
   void SetVolume(int32_t v) override { p_.Record({"Sound.SetVolume", {double(v)}, name_}); }
   void SetPan(int32_t pan) override { p_.Record({"Sound.SetPan", {double(pan)}, name_}); }
-  void SetFrequency(int32_t f) override {
-    p_.Record({"Sound.SetFrequency", {double(f)}, name_});
-  }
+  void SetFrequency(int32_t f) override { p_.Record({"Sound.SetFrequency", {double(f)}, name_}); }
 
  private:
   HeadlessPlatform& p_;
@@ -312,8 +312,16 @@ class HClock : public Clock {
 
 struct HeadlessPlatform::Impl {
   explicit Impl(HeadlessPlatform& p)
-      : window(p), device(p), sprite(p), text(p), textures(p), keyboard(p), mouse(p), sound(p),
-        music(p), clock(p) {}
+      : window(p),
+        device(p),
+        sprite(p),
+        text(p),
+        textures(p),
+        keyboard(p),
+        mouse(p),
+        sound(p),
+        music(p),
+        clock(p) {}
   HWindow window;
   HDevice device;
   HSprite sprite;
@@ -327,23 +335,44 @@ struct HeadlessPlatform::Impl {
 };
 
 HeadlessPlatform::HeadlessPlatform() : impl_(new Impl(*this)) {}
-HeadlessPlatform::~HeadlessPlatform() { delete impl_; }
+HeadlessPlatform::~HeadlessPlatform() {
+  delete impl_;
+}
 
-Window& HeadlessPlatform::window() { return impl_->window; }
+Window& HeadlessPlatform::window() {
+  return impl_->window;
+}
 Device& HeadlessPlatform::CreateDevice(const PresentParameters& params) {
   deviceCreated = true;
-  Record({"CreateDevice", {double(params.BackBufferWidth), double(params.BackBufferHeight),
-                           params.Windowed ? 1.0 : 0.0}});
+  Record({"CreateDevice",
+          {double(params.BackBufferWidth), double(params.BackBufferHeight),
+           params.Windowed ? 1.0 : 0.0}});
   return impl_->device;
 }
-SpriteDrawer& HeadlessPlatform::sprite() { return impl_->sprite; }
-TextDrawer& HeadlessPlatform::text() { return impl_->text; }
-TextureLoader& HeadlessPlatform::textures() { return impl_->textures; }
-Keyboard& HeadlessPlatform::keyboard() { return impl_->keyboard; }
-Mouse& HeadlessPlatform::mouse() { return impl_->mouse; }
-SoundOutput& HeadlessPlatform::sound() { return impl_->sound; }
-Music& HeadlessPlatform::music() { return impl_->music; }
-Clock& HeadlessPlatform::clock() { return impl_->clock; }
+SpriteDrawer& HeadlessPlatform::sprite() {
+  return impl_->sprite;
+}
+TextDrawer& HeadlessPlatform::text() {
+  return impl_->text;
+}
+TextureLoader& HeadlessPlatform::textures() {
+  return impl_->textures;
+}
+Keyboard& HeadlessPlatform::keyboard() {
+  return impl_->keyboard;
+}
+Mouse& HeadlessPlatform::mouse() {
+  return impl_->mouse;
+}
+SoundOutput& HeadlessPlatform::sound() {
+  return impl_->sound;
+}
+Music& HeadlessPlatform::music() {
+  return impl_->music;
+}
+Clock& HeadlessPlatform::clock() {
+  return impl_->clock;
+}
 
 void HeadlessPlatform::Record(Call call) {
   if (recording) calls.push_back(std::move(call));
@@ -403,7 +432,8 @@ void HeadlessPlatform::DeliverYield(NotificationSink& sink) {
   Record({"Yield", {double(yields)}});
   if (onYield) onYield(yields, *this);
   if (yields >= maxYields) closeRequested_ = true;
-  tick = static_cast<int32_t>(static_cast<uint32_t>(tick) + static_cast<uint32_t>(tickStepPerYield));
+  tick =
+      static_cast<int32_t>(static_cast<uint32_t>(tick) + static_cast<uint32_t>(tickStepPerYield));
   if (closeRequested_) {
     closeRequested_ = false;
     sink.Form_Unload(1);

@@ -16,12 +16,12 @@ namespace sb::headless {
 
 // One recorded platform call.
 struct Call {
-  std::string op;          // e.g. "SetViewport", "DrawQuad", "Sprite.Draw", "DrawText"
-  std::vector<double> n;   // numeric arguments in order (matrices: 16, row-major)
-  std::string s;           // texture, sound or music file name; text of DrawText
-  std::string font;        // font face of DrawText
-  std::vector<LitVertex> quad;     // DrawQuad: the four corners
-  std::vector<Particle> points;    // DrawPoints: the particles
+  std::string op;                // e.g. "SetViewport", "DrawQuad", "Sprite.Draw", "DrawText"
+  std::vector<double> n;         // numeric arguments in order (matrices: 16, row-major)
+  std::string s;                 // texture, sound or music file name; text of DrawText
+  std::string font;              // font face of DrawText
+  std::vector<LitVertex> quad;   // DrawQuad: the four corners
+  std::vector<Particle> points;  // DrawPoints: the particles
 };
 
 class HeadlessPlatform : public Platform {

@@ -1,0 +1,79 @@
+// The description of the design shown on the selection screen.
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace sb {
+namespace {
+
+class DesignInfo : public ::testing::Test {
+ protected:
+  void SetUp() override { game.form->DesignSTUFF(); }
+
+  std::string InfoOf(const std::string& name) {
+    Form1& f = *game.form;
+    for (int16_t i = 0; i < f.DesignCount; ++i) {
+      if (f.Designs[i].Name == name) {
+        f.SelectedDesign = i;
+        f.CheckWhichCraft();
+        EXPECT_EQ(f.SelectedDesignName, name);
+        return f.DesignInfoText;
+      }
+    }
+    ADD_FAILURE() << "no design " << name;
+    return "";
+  }
+
+  test::Game game;
+};
+
+TEST_F(DesignInfo, StrikeIsAHumanLightFighter) {
+  EXPECT_EQ(InfoOf("Strike"),
+            "Race:Human\rRole:Fighter\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
+            "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light");
+}
+
+TEST_F(DesignInfo, PodHasNoRace) {
+  EXPECT_EQ(InfoOf("Pod"),
+            "Race:\rRole:Escape pod\rAcceleration Rate:0.25\rMax Speed:0.5\rTurn Rate:2.5\r"
+            "Armour:5\rWeapon Power:1\rWeapon Range:10\rClass: Light");
+}
+
+TEST_F(DesignInfo, SpaceStationHasNoSizeClass) {
+  EXPECT_EQ(InfoOf("SpaceStation"),
+            "Race:Human\rRole:Base\rAcceleration Rate:0\rMax Speed:0.5\rTurn Rate:0\r"
+            "Armour:1000\rWeapon Power:1\rWeapon Range:20\rClass: ");
+}
+
+TEST_F(DesignInfo, DarkCruiserIsHeavy) {
+  EXPECT_EQ(InfoOf("DarkCruiser"),
+            "Race:Dragaar\rRole:Heavy Cruiser\rAcceleration Rate:0.1\rMax Speed:1\r"
+            "Turn Rate:0.5\rArmour:100\rWeapon Power:5\rWeapon Range:20\rClass: Heavy");
+}
+
+TEST_F(DesignInfo, FractionalFiguresShowWithoutFloatNoise) {
+  EXPECT_EQ(InfoOf("Veebee"),
+            "Race:Sect\rRole:Scout\rAcceleration Rate:0.35\rMax Speed:2.5\rTurn Rate:5\r"
+            "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light");
+  EXPECT_NE(InfoOf("Mertlyn").find("Acceleration Rate:0.05\r"), std::string::npos);
+  EXPECT_NE(InfoOf("LunaStrike").find("Acceleration Rate:0.15\r"), std::string::npos);
+  EXPECT_NE(InfoOf("VatdeKrap").find("\rClass: Medium"), std::string::npos);
+}
+
+TEST_F(DesignInfo, AntHasTheLongRange) {
+  EXPECT_EQ(InfoOf("Ant"),
+            "Race:Sect\rRole:Bomber\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
+            "Armour:10\rWeapon Power:10\rWeapon Range:100\rClass: Light");
+}
+
+TEST_F(DesignInfo, ASelectionOutsideTheCatalogueIsAnIndexError) {
+  game.form->SelectedDesign = 41;
+  const test::RunEnd end = test::RunCatching([&] { game.form->CheckWhichCraft(); });
+  EXPECT_EQ(end.kind, test::RunEnd::Error);
+  EXPECT_NE(end.line.find("index out of range in CheckWhichCraft: 41 outside 0..40"),
+            std::string::npos)
+      << end.line;
+}
+
+}  // namespace
+}  // namespace sb

@@ -1,0 +1,106 @@
+// Integer widths, float conversions and the text form of numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/checked.h"
+#include "core/number_text.h"
+#include "core/table.h"
+#include "support/test_support.h"
+
+namespace sb {
+namespace {
+
+using test::RunCatching;
+using test::RunEnd;
+
+bool Overflows(const std::function<void()>& f) {
+  const RunEnd end = RunCatching(f);
+  return end.kind == RunEnd::Error && end.line.find("overflow") != std::string::npos;
+}
+
+TEST(CheckedIntegers, SixteenAndThirtyTwoBitResultsStayInTheirWidth) {
+  EXPECT_EQ(Add16(32766, 1), 32767);
+  EXPECT_TRUE(Overflows([] { Add16(32767, 1); }));
+  EXPECT_EQ(Sub16(-32767, 1), -32768);
+  EXPECT_TRUE(Overflows([] { Sub16(-32768, 1); }));
+  EXPECT_TRUE(Overflows([] { Mul16(16384, 2); }));
+  EXPECT_EQ(Mul16(-16384, 2), -32768);
+  EXPECT_EQ(Add32(2147483646, 1), 2147483647);
+  EXPECT_TRUE(Overflows([] { Add32(2147483647, 1); }));
+  EXPECT_TRUE(Overflows([] { Sub32(-2147483647 - 1, 1); }));
+}
+
+TEST(CheckedIntegers, FloatStoresRoundHalfToEvenOrFloor) {
+  EXPECT_EQ(RoundTo16(2.5), 2);
+  EXPECT_EQ(RoundTo16(3.5), 4);
+  EXPECT_EQ(RoundTo16(-2.5), -2);
+  EXPECT_EQ(RoundTo32(0.5), 0);
+  EXPECT_EQ(RoundTo32(1.5), 2);
+  EXPECT_EQ(FloorTo16(-0.5), -1);
+  EXPECT_EQ(FloorTo32(9999.999), 9999);
+  EXPECT_EQ(RoundTo16(32767.4), 32767);
+  EXPECT_TRUE(Overflows([] { RoundTo16(32767.5); }));
+  EXPECT_TRUE(Overflows([] { FloorTo16(-32769.0); }));
+  EXPECT_TRUE(Overflows([] { RoundTo32(std::numeric_limits<double>::quiet_NaN()); }));
+  EXPECT_TRUE(Overflows([] { RoundTo32(std::numeric_limits<double>::infinity()); }));
+}
+
+TEST(Tables, EveryIndexIsCheckedAgainstInclusiveBounds) {
+  Table<int, 1, 5> t;
+  t[1] = 10;
+  t[5] = 50;
+  EXPECT_EQ(t[1] + t[5], 60);
+  for (long long bad : {0LL, 6LL, -1LL, 1LL << 40}) {
+    const RunEnd end = RunCatching([&] { t[bad] = 1; });
+    EXPECT_EQ(end.kind, RunEnd::Error) << bad;
+    EXPECT_NE(end.line.find("index out of range"), std::string::npos) << end.line;
+    EXPECT_NE(end.line.find("outside 1..5"), std::string::npos) << end.line;
+  }
+}
+
+TEST(FloatText, ShortestFormUpToSevenSignificantDigits) {
+  EXPECT_EQ(FloatText(100.0f), "100");
+  EXPECT_EQ(FloatText(87.5f), "87.5");
+  EXPECT_EQ(FloatText(1.0f / 3.0f), "0.3333333");
+  EXPECT_EQ(FloatText(0.05f), "0.05");
+  EXPECT_EQ(FloatText(0.1f / 2.0f), "0.05");
+  EXPECT_EQ(FloatText(0.0f), "0");
+  EXPECT_EQ(FloatText(-0.0f), "0");
+  EXPECT_EQ(FloatText(-12.25f), "-12.25");
+  EXPECT_EQ(FloatText(1000.0f), "1000");
+  EXPECT_EQ(FloatText(1234567.0f), "1234567");
+  EXPECT_EQ(FloatText(9.99f), "9.99");
+  EXPECT_EQ(FloatText(0.01f), "0.01");
+  EXPECT_EQ(FloatText(9999999.5f), "1E+07");
+  EXPECT_EQ(FloatText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(FloatText(0.000001f), "1E-06");
+  EXPECT_EQ(FloatText(0.00001f), "0.00001");
+  EXPECT_EQ(FloatText(2.5f, ','), "2,5");
+}
+
+TEST(NumericHelpers, FloatBitsIsTheBitPattern) {
+  EXPECT_EQ(Form1::FloatBits(0.03f), 0x3CF5C28F);
+  EXPECT_EQ(Form1::FloatBits(1.0f), 0x3F800000);
+  EXPECT_EQ(Form1::FloatBits(-1.0f), -1082130432);
+  EXPECT_EQ(Form1::FloatBits(0.0f), 0);
+  const Vec2f v = Form1::Vec2(-0.6f, 3.0f);
+  EXPECT_EQ(v.x, -0.6f);
+  EXPECT_EQ(v.y, 3.0f);
+}
+
+TEST(FloatStatus, DivisionByZeroIsAFloatingPointError) {
+  volatile float zero = 0.0f;
+  ClearFloatStatus();
+  volatile float r = 1.0f / zero;
+  (void)r;
+  const RunEnd end = RunCatching([] { CheckFloatStatus(); });
+  EXPECT_EQ(end.kind, RunEnd::Error);
+  EXPECT_NE(end.line.find("floating-point error"), std::string::npos) << end.line;
+  // The status is clear again afterwards.
+  EXPECT_EQ(RunCatching([] { CheckFloatStatus(); }).kind, RunEnd::Returned);
+}
+
+}  // namespace
+}  // namespace sb

@@ -1,0 +1,59 @@
+# Helpers for the end-to-end tests: screenshots of the Xvfb screen and
+# measurements on them. Sourced by the test scripts.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# shot FILE: the whole screen as a PNG.
+shot() {
+  import -window root "$1"
+}
+
+# lit_fraction FILE X Y W H: the fraction of pixels in the rectangle whose
+# brightness is above 8 % (anything that is not the black background).
+lit_fraction() {
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -colorspace gray -threshold 8% \
+    -format "%[fx:mean]" info:
+}
+
+# above VALUE LIMIT: true when VALUE > LIMIT (decimal numbers).
+above() {
+  awk -v v="$1" -v l="$2" 'BEGIN { exit !(v > l) }'
+}
+
+# changed_pixels A B: how many pixels differ between two screenshots.
+changed_pixels() {
+  compare -metric AE "$1" "$2" null: 2>&1 || true
+}
+
+# rms_after FILE OFFSET: RMS amplitude of raw signed 16-bit samples from
+# byte OFFSET on (0 for silence, up to 32767).
+rms_after() {
+  tail -c +"$(($2 + 1))" "$1" | od -An -t d2 -v |
+    awk '{ for (i = 1; i <= NF; i++) { s += $i * $i; n++ } }
+         END { if (n == 0) print 0; else printf "%.1f\n", sqrt(s / n) }'
+}
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s until it succeeds.
+wait_until() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
+# screen_lit X Y W H MIN: the current screen's rectangle is lit above MIN.
+screen_lit() {
+  local f
+  f=$(mktemp --suffix=.png)
+  shot "$f"
+  local v
+  v=$(lit_fraction "$f" "$1" "$2" "$3" "$4")
+  rm -f "$f"
+  above "$v" "$5"
+}

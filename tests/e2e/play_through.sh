@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Plays the real game as a player would, on an Xvfb screen: picks a design
+# with the mouse, starts the battle, flies and fires with the keyboard, and
+# leaves with Escape. Run through xvfb-run; arguments: the game executable
+# and a scratch folder. With SB_E2E_DOCS_DIR set, the selection and battle
+# screenshots are also written there (selection.png, battle.png).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+
+game=$1
+work=$2
+mkdir -p "$work"
+audio=$work/audio.raw
+rm -f "$audio"
+
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$audio "$game" 2>"$work/stderr.txt" &
+pid=$!
+cleanup() { kill -9 "$pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+# The selection screen: the grid of designs along the top.
+wait_until 10 screen_lit 0 0 900 90 0.02 || fail "no selection grid within 10 s"
+sleep 0.5
+shot "$work/selection.png"
+grid=$(lit_fraction "$work/selection.png" 0 0 900 110)
+above "$grid" 0.05 || fail "selection grid too dark ($grid)"
+title=$(lit_fraction "$work/selection.png" 500 180 200 20)
+above "$title" 0.02 || fail "no design name in the title area ($title)"
+info=$(lit_fraction "$work/selection.png" 300 414 200 200)
+above "$info" 0.02 || fail "no design description ($info)"
+controls=$(lit_fraction "$work/selection.png" 600 414 200 200)
+above "$controls" 0.02 || fail "no controls help ($controls)"
+buttons=$(lit_fraction "$work/selection.png" 0 350 548 64)
+above "$buttons" 0.10 || fail "no buttons ($buttons)"
+# The box marks design 1: its right edge lies past the smaller icon.
+box=$(lit_fraction "$work/selection.png" 87 0 6 32)
+above "$box" 0.2 || fail "no selection box over design 1 ($box)"
+echo "selection screen: grid $grid, title $title, info $info, box $box"
+
+# Three steps to the right: the cursor starts at the top-left corner.
+xdotool mousemove_relative -- -2000 -2000
+sleep 0.2
+xdotool mousemove_relative 480 380
+sleep 0.3
+for _ in 1 2 3; do
+  xdotool click 1
+  sleep 0.4
+done
+shot "$work/stepped.png"
+box4=$(lit_fraction "$work/stepped.png" 267 0 6 32)
+above "$box4" 0.2 || fail "the box did not move to design 4 ($box4)"
+echo "three right-arrow clicks: box at design 4 ($box4)"
+
+# Start.
+xdotool mousemove_relative -- -420 0
+sleep 0.3
+audio_at_start=$(stat -c %s "$audio" 2>/dev/null || echo 0)
+xdotool click 1
+started=$SECONDS
+wait_until 2 screen_lit 872 0 128 128 0.05 || fail "no radar/HUD within 2 s of Start"
+sleep 0.3
+shot "$work/battle.png"
+hud=$(lit_fraction "$work/battle.png" 872 140 152 220)
+above "$hud" 0.02 || fail "no cockpit panel ($hud)"
+centre=$(lit_fraction "$work/battle.png" 487 359 50 50)
+above "$centre" 0.05 || fail "no craft at the centre of the main view ($centre)"
+echo "battle frame after $((SECONDS - started)) s: hud $hud, centre $centre"
+
+# Thrust and turn: the view moves.
+xdotool keydown w keydown d
+sleep 0.5
+shot "$work/flying1.png"
+sleep 0.5
+shot "$work/flying2.png"
+xdotool keyup w keyup d
+moved=$(changed_pixels "$work/flying1.png" "$work/flying2.png")
+above "$moved" 500 || fail "the picture did not change while W was held ($moved pixels)"
+echo "flying: $moved pixels changed in 0.5 s"
+
+# Every other game key once.
+for key in space n c comma period Left Right; do
+  xdotool key --delay 60 "$key"
+  sleep 0.1
+done
+xdotool keydown Shift_L
+sleep 0.3
+xdotool keyup Shift_L
+xdotool keydown space
+sleep 0.5
+xdotool keyup space
+sleep 1
+
+rms=$(rms_after "$audio" "$audio_at_start")
+above "$rms" 20 || fail "the battle is silent (RMS $rms)"
+echo "sound after Start: RMS $rms"
+
+if [ -n "${SB_E2E_DOCS_DIR:-}" ]; then
+  cp "$work/selection.png" "$SB_E2E_DOCS_DIR/selection.png"
+  cp "$work/battle.png" "$SB_E2E_DOCS_DIR/battle.png"
+fi
+
+# Escape ends the program with status 0 within a second.
+xdotool key Escape
+quit_at=$(date +%s%N)
+status=0
+for _ in $(seq 1 20); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.05
+done
+if kill -0 "$pid" 2>/dev/null; then
+  fail "still running 1 s after Escape"
+fi
+wait "$pid" || status=$?
+trap - EXIT
+echo "Escape: exit status $status after $((($(date +%s%N) - quit_at) / 1000000)) ms"
+[ "$status" -eq 0 ] || fail "exit status $status; stderr: $(cat "$work/stderr.txt")"
+echo "PASS"
