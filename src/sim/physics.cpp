@@ -1,8 +1,8 @@
 // The physics step: the player's sounds and controls, motion, firing, shots
-// and damage, recharge. Expressions that involve only 32-bit fields are
-// worked out in float; anything that meets a 64-bit field, pi or a
-// trigonometric function is worked out in double and stored back into the
-// field's own width.
+// and damage, recharge. Expressions of 32-bit fields and whole numbers are
+// worked out in float; a 64-bit field, a fractional constant, pi or a
+// trigonometric function brings the expression to double, and the result is
+// stored back in the field's own width.
 #include <cmath>
 
 #include "core/checked.h"
@@ -203,7 +203,7 @@ void Form1::Physics() {
   // Shields recharge on living craft only, weapon energy on every craft.
   for (int16_t u = 0; u <= 50; ++u) {
     Craft& c = Crafts[u];
-    if (c.Shield < c.MaxShield && c.Armour > 0) c.Shield += 0.01f;
+    if (c.Shield < c.MaxShield && c.Armour > 0) c.Shield = static_cast<float>(c.Shield + 0.01);
     if (c.Energy < c.MaxEnergy) c.Energy = Add16(c.Energy, 1);
   }
   CheckFloatStatus();
