@@ -26,8 +26,8 @@ int64_t ToInteger(const std::string& text, const char* option) {
   char* end = nullptr;
   const long long v = std::strtoll(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || v < 0) {
-    throw std::invalid_argument(std::string(option) + " needs a whole number >= 0, not '" +
-                                text + "'");
+    throw std::invalid_argument(std::string(option) + " needs a whole number >= 0, not '" + text +
+                                "'");
   }
   return v;
 }

@@ -26,10 +26,11 @@ int RunSoak(const Options& options) {
     }
     int destroyed = 0;
     for (int i = 0; i <= 50; ++i) destroyed += Crafts[i].Armour <= 0 ? 1 : 0;
-    std::printf("soak: seed %llu, %lld passes, invariants held; %d of 51 craft destroyed, "
-                "state hash %016llx\n",
-                static_cast<unsigned long long>(options.seed), static_cast<long long>(pass),
-                destroyed, static_cast<unsigned long long>(harness::BattleHash(*run.form)));
+    std::printf(
+        "soak: seed %llu, %lld passes, invariants held; %d of 51 craft destroyed, "
+        "state hash %016llx\n",
+        static_cast<unsigned long long>(options.seed), static_cast<long long>(pass), destroyed,
+        static_cast<unsigned long long>(harness::BattleHash(*run.form)));
   } catch (const GameError& e) {
     std::fprintf(stderr, "soak: seed %llu, in pass %lld: %s\n",
                  static_cast<unsigned long long>(options.seed), static_cast<long long>(pass),

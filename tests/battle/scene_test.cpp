@@ -38,7 +38,7 @@ void ExpectSquare(const LitVertex (&q)[4], float left, float top, float right, f
 
 TEST(Scene, CraftSquaresAndRaceColours) {
   LoggedBattle b(3);
-  ExpectSquare(Crafts[0].Quad, -8, -8, 8, 8, 0);     // Strike
+  ExpectSquare(Crafts[0].Quad, -8, -8, 8, 8, 0);      // Strike
   ExpectSquare(Crafts[1].Quad, -64, -64, 64, 64, 0);  // the station
   for (int i = 2; i <= 50; ++i) {
     const Craft& c = Crafts[i];

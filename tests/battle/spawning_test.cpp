@@ -125,20 +125,20 @@ TEST(Roster, TheFleetFollowsThreeDrawsPerCraftAndCoversTheCatalogueButEntryZero)
   // The draws of one fleet, replayed from the same seed: design, then x, then y.
   std::set<std::string> names, designs;
   {
-  harness::BattleRun run(77);
-  for (int k = 1; k <= 29; ++k) designs.insert(run.form->Designs[k].Name);
-  RandomSource replay;
-  replay.Seed(77);
-  for (int i = 2; i <= 50; ++i) {
-    const int k = static_cast<int>(std::floor(replay.Next() * 29 + 1));
-    const double u2 = replay.Next(), u3 = replay.Next();
-    const Craft& d = run.form->Designs[k];
-    const double span = d.Race == kRaceHuman ? 2001 : 20001;
-    const double offset = d.Race == kRaceHuman ? 1000 : 10000;
-    EXPECT_EQ(Crafts[i].Name, d.Name) << i;
-    EXPECT_EQ(Crafts[i].X, static_cast<float>(std::floor(u2 * span - offset))) << i;
-    EXPECT_EQ(Crafts[i].Y, static_cast<float>(std::floor(u3 * span - offset))) << i;
-  }
+    harness::BattleRun run(77);
+    for (int k = 1; k <= 29; ++k) designs.insert(run.form->Designs[k].Name);
+    RandomSource replay;
+    replay.Seed(77);
+    for (int i = 2; i <= 50; ++i) {
+      const int k = static_cast<int>(std::floor(replay.Next() * 29 + 1));
+      const double u2 = replay.Next(), u3 = replay.Next();
+      const Craft& d = run.form->Designs[k];
+      const double span = d.Race == kRaceHuman ? 2001 : 20001;
+      const double offset = d.Race == kRaceHuman ? 1000 : 10000;
+      EXPECT_EQ(Crafts[i].Name, d.Name) << i;
+      EXPECT_EQ(Crafts[i].X, static_cast<float>(std::floor(u2 * span - offset))) << i;
+      EXPECT_EQ(Crafts[i].Y, static_cast<float>(std::floor(u3 * span - offset))) << i;
+    }
   }
 
   // Over many fleets every design 1 to 29 turns up, the station and Pod

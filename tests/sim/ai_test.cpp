@@ -37,13 +37,13 @@ TEST(Bearing, PointsAtTheTargetAndJumpsAcrossTheLineTowardsMinusX) {
     double expected;
   };
   const Case cases[] = {
-      {0, -50, 0},                   // straight ahead (-Y)
-      {50, -50, kPi / 4},            // ahead and to +X
-      {50, 50, 3 * kPi / 4},         // behind and to +X
-      {-50, 50, 5 * kPi / 4},        // behind and to -X
-      {-50, -50, -kPi / 4},          // ahead and to -X
-      {-50, -1e-3f, -kPi / 2},       // just ahead of the -X line ...
-      {-50, 1e-3f, 3 * kPi / 2},     // ... and just behind it: nearly a full turn apart
+      {0, -50, 0},                // straight ahead (-Y)
+      {50, -50, kPi / 4},         // ahead and to +X
+      {50, 50, 3 * kPi / 4},      // behind and to +X
+      {-50, 50, 5 * kPi / 4},     // behind and to -X
+      {-50, -50, -kPi / 4},       // ahead and to -X
+      {-50, -1e-3f, -kPi / 2},    // just ahead of the -X line ...
+      {-50, 1e-3f, 3 * kPi / 2},  // ... and just behind it: nearly a full turn apart
   };
   for (const Case& k : cases) {
     t.X = k.tx;

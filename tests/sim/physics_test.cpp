@@ -426,9 +426,10 @@ TEST(PlayerSoundsAndMusic, SoundsFollowThePreviousStepAndTheDeathTuneStartsOnce)
   p.ShieldHitTimer = 0;
   p.ArmourHitTimer = 0;
   p.Armour = 0.5f;  // below 1 is enough
-  EXPECT_EQ(soundsOfNextStep(),
-            (std::vector<std::string>{"Music.StopEx Einswei.mid", "Music.PlaySegmentEx Frozenbuffalo.mid",
-                                      "Sound.Play fly.wav", "Sound.Play fire.wav"}));
+  EXPECT_EQ(
+      soundsOfNextStep(),
+      (std::vector<std::string>{"Music.StopEx Einswei.mid", "Music.PlaySegmentEx Frozenbuffalo.mid",
+                                "Sound.Play fly.wav", "Sound.Play fire.wav"}));
   const auto stop = platform.CallsNamed("Music.StopEx");
   ASSERT_EQ(stop.size(), 1u);
   EXPECT_EQ(stop[0]->n, (std::vector<double>{0, 0x4000}));

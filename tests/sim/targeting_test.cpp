@@ -57,9 +57,9 @@ TEST(ScanMode, TakesTheHighestNumberedLivingEnemyWithinTwiceTheRange) {
   };
   place(11, 39.5f, 0);
   place(13, 0, -39);
-  place(15, 40, 0);    // on the edge: strictly outside
-  place(12, 10, 10);   // a friend
-  place(17, -5, 5);    // destroyed
+  place(15, 40, 0);   // on the edge: strictly outside
+  place(12, 10, 10);  // a friend
+  place(17, -5, 5);   // destroyed
   Crafts[17].Armour = 0;
   c.form->NextTarget(10, 0);
   EXPECT_EQ(me.Target, 13);

@@ -115,8 +115,7 @@ class Fnv1a {
     Bytes(s.data(), s.size());
   }
   void Value(const LitVertex& v) {
-    Value(v.X), Value(v.Y), Value(v.Z), Value(v.Diffuse), Value(v.Specular), Value(v.U),
-        Value(v.V);
+    Value(v.X), Value(v.Y), Value(v.Z), Value(v.Diffuse), Value(v.Specular), Value(v.U), Value(v.V);
   }
   void Value(const Particle& p) {
     Value(p.X), Value(p.Y), Value(p.Z), Value(p.Colour), Value(p.U), Value(p.V), Value(p.Life);
@@ -173,13 +172,13 @@ inline bool Untouched(const Craft& c) {
     return false;
   }
   return c.X == 0 && c.Y == 0 && c.Z == 0 && c.Width == 0 && c.Height == 0 && c.Heading == 0 &&
-         c.Course == 0 && c.Acceleration == 0 && c.TurnRate == 0 && c.Speed == 0 &&
-         c.VelX == 0 && c.VelY == 0 && c.MaxSpeed == 0 && !c.Stopped && c.Armour == 0 &&
-         c.MaxArmour == 0 && c.Shield == 0 && c.MaxShield == 0 && !c.Thrusting &&
-         c.DesiredHeading == 0 && c.TrailNext == 0 && !c.Firing && c.WeaponPower == 0 &&
-         c.WeaponRange == 0 && c.Race == 0 && !c.Combat && c.Target == 0 && c.LastShot == 0 &&
-         c.ShieldHitTimer == 0 && c.ArmourHitTimer == 0 && c.ShotCost == 0 && c.Energy == 0 &&
-         c.MaxEnergy == 0 && !c.Turret && c.TurretAngle == 0;
+         c.Course == 0 && c.Acceleration == 0 && c.TurnRate == 0 && c.Speed == 0 && c.VelX == 0 &&
+         c.VelY == 0 && c.MaxSpeed == 0 && !c.Stopped && c.Armour == 0 && c.MaxArmour == 0 &&
+         c.Shield == 0 && c.MaxShield == 0 && !c.Thrusting && c.DesiredHeading == 0 &&
+         c.TrailNext == 0 && !c.Firing && c.WeaponPower == 0 && c.WeaponRange == 0 && c.Race == 0 &&
+         !c.Combat && c.Target == 0 && c.LastShot == 0 && c.ShieldHitTimer == 0 &&
+         c.ArmourHitTimer == 0 && c.ShotCost == 0 && c.Energy == 0 && c.MaxEnergy == 0 &&
+         !c.Turret && c.TurretAngle == 0;
 }
 
 // The name of the first non-finite float field of a craft, or nullptr.
