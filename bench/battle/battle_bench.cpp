@@ -35,7 +35,7 @@ int64_t ToInteger(const std::string& text, const char* option) {
 const OptionSpec kOptions[] = {
     {"--seed", "N", "seed of the game's random source and of the key script (default 1)",
      [](Options& o, const std::string& v) { o.seed = ToInteger(v, "--seed"); }},
-    {"--passes", "M", "passes to time or trace (default 200000)",
+    {"--passes", "M", "passes to time (default 200000) or trace (default 1000)",
      [](Options& o, const std::string& v) { o.passes = ToInteger(v, "--passes"); }},
     {"--design", "K", "catalogue index of the player's design, 0 to 29 (default 1)",
      [](Options& o, const std::string& v) {

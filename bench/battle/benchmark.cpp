@@ -33,7 +33,9 @@ Figures Summarise(std::vector<double>& us) {
 
 }  // namespace
 
-int RunBenchmark(const Options& options) {
+int RunBenchmark(const Options& given) {
+  Options options = given;
+  if (options.passes < 0) options.passes = 200000;
   if (options.passes < 1) {
     std::fprintf(stderr, "battle_bench: --passes must be at least 1\n");
     return 2;

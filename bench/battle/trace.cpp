@@ -20,7 +20,8 @@ int RunTrace(const Options& options) {
   try {
     harness::BattleRun run(options.seed, static_cast<int16_t>(options.design), false, &draws);
     out << harness::TraceLine(0, *run.form, draws) << '\n';
-    for (int64_t pass = 1; pass <= options.passes; ++pass) {
+    const int64_t passes = options.passes < 0 ? 1000 : options.passes;
+    for (int64_t pass = 1; pass <= passes; ++pass) {
       run.NextKeys();
       draws.clear();
       run.Pass();
