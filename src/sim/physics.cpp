@@ -1,21 +1,231 @@
-// The physics step, the player's controls, weapons and damage.
+// The physics step: the player's sounds and controls, motion, firing, shots
+// and damage, recharge. Expressions of 32-bit fields and whole numbers are
+// worked out in float; a 64-bit field, a fractional constant, pi or a
+// trigonometric function brings the expression to double, and the result is
+// stored back in the field's own width.
+#include <cmath>
+
+#include "core/checked.h"
 #include "core/form1.h"
 
 namespace sb {
 
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+constexpr double kTurretTurn = 9.42477796076937 / 180;  // 3 degrees
+constexpr float kShotSpeed = 10;
+constexpr int32_t kHitTimer = 103;
+constexpr int16_t kTargetKeyDelay = 2;
+constexpr float kWorldEdge = 10000;
+
+// Key codes.
+constexpr int kKeyW = 17, kKeyA = 30, kKeyD = 32, kKeyLShift = 42, kKeyC = 46, kKeyN = 49;
+constexpr int kKeyComma = 51, kKeyPeriod = 52, kKeySpace = 57, kKeyLeft = 203, kKeyRight = 205;
+
+// Hit timers count down to -1 and rest there; they are only ever compared
+// with 100, so the floor changes nothing visible and a long battle cannot
+// overflow them.
+void LowerTimer(int32_t& timer) {
+  if (timer >= 0) timer = Sub32(timer, 1);
+}
+
+// Shot k of craft i against every other craft of entries 0 to 50. A shot
+// that overlaps several enemies at once hits each of them.
+void TestHits(int16_t i, int16_t k) {
+  const Craft& shooter = Crafts[i];
+  Particle& shot = Crafts[i].Shots[k];
+  for (int16_t j = 0; j <= 50; ++j) {
+    if (j == i) continue;
+    Craft& c = Crafts[j];
+    const float left = c.X - c.Width, right = c.X + c.Width;
+    const float top = c.Y - c.Height, bottom = c.Y + c.Height;
+    if (!(left < shot.X && shot.X < right && top < shot.Y && shot.Y < bottom)) continue;
+    if (c.Race == shooter.Race) continue;  // friends neither stop nor take the shot
+    // Hull damage only through a negative shield; a shield of exactly 0
+    // takes neither branch.
+    if (c.Shield < 0) {
+      c.Armour -= shooter.WeaponPower;
+      c.ArmourHitTimer = kHitTimer;
+    }
+    if (c.Shield > 0) {
+      c.Shield -= shooter.WeaponPower;
+      c.ShieldHitTimer = kHitTimer;
+    }
+    if (j != 0) c.Target = i;  // a computer craft turns on its attacker
+    shot.Life = -1;
+  }
+}
+
+}  // namespace
+
 void Form1::Physics() {
   ScopedOperation op("Physics");
+  ClearFloatStatus();
+  Craft& player = Crafts[0];
+
+  // Death tune, once.
+  if (player.Armour < 1 && !DeathMusicStarted) {
+    DeathMusicStarted = true;
+    P.music().StopEx(BattleMusic, 0, kSegfDefault);
+    P.music().PlaySegmentEx(DeathMusic, kSegfDefault, 0);
+  }
+
+  // The player's sounds, from the state the previous step left.
+  if (player.Thrusting) {
+    FlySound->Play(0);
+  } else {
+    FlySound->Stop();
+  }
+  if (player.ShieldHitTimer > 100) ShieldHitSound->Play(0);
+  if (player.ArmourHitTimer > 100) HpHitSound->Play(0);
+  if (player.Firing) FireSound->Play(0);  // Space held but no shot could leave
+
+  // The player's controls.
+  const bool alive = player.Armour > 0;
+  const double turn = player.TurnRate * kPi / 180 * 2;
+  if (alive && KeyDown[kKeyD]) player.Heading += turn;
+  if (alive && KeyDown[kKeyA]) player.Heading -= turn;
+  {
+    const Craft& t = Crafts[player.Target];
+    const double dy = static_cast<double>(t.Y) - player.Y;
+    const double dx = static_cast<double>(t.X) - player.X;
+    TargetDistance = static_cast<float>(std::sqrt(dy * dy + dx * dx));
+  }
+  player.Thrusting = alive && KeyDown[kKeyW];
+  // The count-down rests at -1 once below 0, so idle target keys cannot
+  // overflow it; a key acts whenever it is below 0.
+  if (KeyRepeatDelay >= 0) KeyRepeatDelay = Sub16(KeyRepeatDelay, 1);
+  if (KeyDown[kKeyPeriod] && player.Target < 50 && KeyRepeatDelay < 0) {
+    player.Target = Add16(player.Target, 1);
+    KeyRepeatDelay = kTargetKeyDelay;
+  }
+  if (player.Acceleration > 0 && KeyDown[kKeyLShift]) {  // boost: no W, no life needed
+    player.Thrusting = true;
+    player.Speed = 2 * player.MaxSpeed;
+  }
+  if (KeyDown[kKeyComma] && player.Target > 0 && KeyRepeatDelay < 0) {
+    player.Target = Sub16(player.Target, 1);
+    KeyRepeatDelay = kTargetKeyDelay;
+  }
+  if (KeyDown[kKeyN] && KeyRepeatDelay < 0) {
+    NextTarget(0, 1.0f);
+    KeyRepeatDelay = kTargetKeyDelay;
+  }
+  if (KeyDown[kKeyC]) {  // the highest-numbered craft that is after the player
+    for (int16_t l = 0; l <= 50; ++l) {
+      if (Crafts[l].Target == 0) player.Target = l;
+    }
+  }
+  if (KeyDown[kKeyLeft]) player.TurretAngle -= kTurretTurn;
+  if (KeyDown[kKeyRight]) player.TurretAngle += kTurretTurn;
+  if (player.Target > 50) player.Target = 0;
+  player.Firing = alive && KeyDown[kKeySpace];
+
+  // Every craft in turn; later craft see the new positions and damage of
+  // earlier ones.
+  for (int16_t i = 0; i <= 50; ++i) {
+    Craft& c = Crafts[i];
+    LowerTimer(c.ArmourHitTimer);
+    LowerTimer(c.ShieldHitTimer);
+
+    if (c.Thrusting) {
+      Particle& point = c.Trail[c.TrailNext];  // the middle of the rear edge
+      point.X = static_cast<float>(c.X + c.Width * std::sin(-c.Heading));
+      point.Y = static_cast<float>(c.Y + c.Height * std::cos(-c.Heading));
+      c.TrailNext = Add16(c.TrailNext, 1);
+      if (c.TrailNext == 10) c.TrailNext = 0;
+
+      c.VelX = c.Acceleration * std::sin(c.Heading) + std::sin(c.Course) * c.Speed;
+      c.VelY = c.Acceleration * std::cos(c.Heading) + std::cos(c.Course) * c.Speed;
+      c.Speed = std::sqrt(c.VelY * c.VelY + c.VelX * c.VelX);
+      if (c.VelY > 0) {
+        c.Course = std::atan(c.VelX / c.VelY);
+      } else if (c.VelY < 0) {
+        c.Course = std::atan(c.VelX / c.VelY) + kPi;
+      }
+    }
+
+    // No drag: speed and course hold until the next thrust. The cap comes
+    // after the move, so a boosted step moves at the boosted speed.
+    c.X = static_cast<float>(c.X + std::sin(c.Course) * c.Speed);
+    c.Y = static_cast<float>(c.Y - std::cos(c.Course) * c.Speed);
+    if (static_cast<float>(c.Speed) > c.MaxSpeed) c.Speed = c.MaxSpeed;
+
+    if (c.X < -kWorldEdge) c.X = kWorldEdge;
+    if (c.X > kWorldEdge) c.X = -kWorldEdge;
+    if (c.Y < -kWorldEdge) c.Y = kWorldEdge;
+    if (c.Y > kWorldEdge) c.Y = -kWorldEdge;
+    c.Stopped = false;
+
+    if (!c.Thrusting) {  // the trail collapses onto the craft
+      for (int k = 0; k <= 10; ++k) {
+        c.Trail[k].X = c.X;
+        c.Trail[k].Y = c.Y;
+      }
+      c.TrailNext = 0;
+    }
+
+    const int16_t s = FreeShotSlot(i);
+    if (c.Shots[s].Life <= 0 && c.Firing && c.Energy >= c.ShotCost) {
+      const double a = c.Turret ? c.TurretAngle : c.Heading;
+      c.Shots[s].X = c.X;
+      c.Shots[s].Y = c.Y;
+      c.ShotVel[s].VX = static_cast<float>(std::sin(-a) * -kShotSpeed);
+      c.ShotVel[s].VY = static_cast<float>(std::cos(-a) * -kShotSpeed);
+      c.Shots[s].Life = c.WeaponRange;
+      c.Energy = Sub16(c.Energy, c.ShotCost);
+      c.Firing = false;
+    }
+
+    for (int16_t k = 0; k <= c.LastShot; ++k) {
+      Particle& shot = c.Shots[k];
+      shot.Life -= 1;
+      if (shot.Life < 0) {  // spent shots ride with their craft
+        shot.X = c.X;
+        shot.Y = c.Y;
+      }
+      if (shot.Life > 0) {  // a shot at exactly 0 neither moves nor hits
+        shot.X += c.ShotVel[k].VX;
+        shot.Y += c.ShotVel[k].VY;
+        TestHits(i, k);
+      }
+    }
+
+    if (c.Armour <= 0) {
+      c.Thrusting = false;
+      c.Firing = false;
+    }
+  }
+
+  CameraUp.y = 1.0f;
+
+  // Shields recharge on living craft only, weapon energy on every craft.
+  for (int16_t u = 0; u <= 50; ++u) {
+    Craft& c = Crafts[u];
+    if (c.Shield < c.MaxShield && c.Armour > 0) c.Shield = static_cast<float>(c.Shield + 0.01);
+    if (c.Energy < c.MaxEnergy) c.Energy = Add16(c.Energy, 1);
+  }
+  CheckFloatStatus();
 }
 
 int16_t Form1::FreeShotSlot(int16_t craft) {
   ScopedOperation op("FreeShotSlot");
-  (void)Crafts[craft];
-  return 0;
+  Craft& c = Crafts[craft];
+  const float limit = static_cast<float>(-c.WeaponRange);
+  int16_t result = 0;
+  // The highest entry whose shot has ridden with its craft long enough.
+  for (int16_t k = 0; k <= c.LastShot; ++k) {
+    if (c.Shots[k].Life < limit) result = k;
+  }
+  return result;
 }
 
 void Form1::STopCraft(int16_t Which) {
   ScopedOperation op("STopCraft");
-  (void)Crafts[Which];
+  Craft& c = Crafts[Which];
+  if (!c.Stopped) c.Speed *= -10;
+  c.Stopped = true;
 }
 
 }  // namespace sb
