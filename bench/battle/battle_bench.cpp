@@ -2,6 +2,7 @@
 //   battle_bench [--seed N] [--passes M] [--design K]      timing figures
 //   battle_bench --soak N [--seed S]                       invariants after every pass
 //   battle_bench --seed N --passes M --trace FILE [--design K]   JSON Lines trace
+//       [--frame-trace FILE] [--selection-frame-trace FILE]      and drawn frames
 // Options are a table: a new one is one entry and, for a new mode, one
 // branch in main().
 #include <cstdlib>
@@ -46,6 +47,12 @@ const OptionSpec kOptions[] = {
      [](Options& o, const std::string& v) { o.soak = ToInteger(v, "--soak"); }},
     {"--trace", "FILE", "write the state after set-up and after every pass as JSON Lines",
      [](Options& o, const std::string& v) { o.trace = v; }},
+    {"--frame-trace", "FILE",
+     "with --trace: write the platform calls of the last pass's battle frame as JSON Lines",
+     [](Options& o, const std::string& v) { o.frameTrace = v; }},
+    {"--selection-frame-trace", "FILE",
+     "write the platform calls of one frame of the default selection screen as JSON Lines",
+     [](Options& o, const std::string& v) { o.selectionFrameTrace = v; }},
 };
 
 void Usage(std::ostream& out) {
@@ -81,7 +88,10 @@ int main(int argc, char** argv) {
     Usage(std::cerr);
     return 2;
   }
-  if (!options.trace.empty()) return RunTrace(options);
+  if (!options.trace.empty() || !options.frameTrace.empty() ||
+      !options.selectionFrameTrace.empty()) {
+    return RunTrace(options);
+  }
   if (options.soak >= 0) return RunSoak(options);
   return RunBenchmark(options);
 }
