@@ -11,6 +11,8 @@ namespace assetgen {
 namespace {
 
 constexpr float kPi = 3.14159265f;
+// Share of the picture's half-width that user unit 1 spans.
+constexpr float kFill = 0.92f;
 
 void Scout(CraftBuilder& b) {
   const Variation& v = b.variation();
@@ -337,11 +339,13 @@ Image Station(const CraftDesign& d) {
 Image PaintCraft(const CraftDesign& d) {
   if (d.role == Role::kPod) return Pod(d);
   if (d.role == Role::kStation) return Station(d);
-  float unit = static_cast<float>(d.size) * 0.5f;
+  // A margin all round keeps the picture's border transparent.
+  float unit = static_cast<float>(d.size) * 0.5f * kFill;
+  float centre = static_cast<float>(d.size) * 0.5f;
   int supersample = d.size <= 32 ? 4 : (d.size <= 64 ? 3 : 2);
-  Sculpture s(d.size, d.size, supersample, unit, {unit, unit});
+  Sculpture s(d.size, d.size, supersample, unit, {centre, centre});
   Variation v = VariationFor(d.name);
-  CraftBuilder b(s, d.race, v, d.size);
+  CraftBuilder b(s, d.race, v, unit);
   switch (d.role) {
     case Role::kScout:
       Scout(b);

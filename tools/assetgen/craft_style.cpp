@@ -62,12 +62,8 @@ Variation VariationFor(const std::string& name) {
   return v;
 }
 
-CraftBuilder::CraftBuilder(Sculpture& sculpture, Race race, const Variation& variation, int size)
-    : s_(sculpture),
-      race_(race),
-      pal_(RacePalette(race)),
-      v_(variation),
-      pixel_(2.0f / static_cast<float>(size)) {}
+CraftBuilder::CraftBuilder(Sculpture& sculpture, Race race, const Variation& variation, float unit)
+    : s_(sculpture), race_(race), pal_(RacePalette(race)), v_(variation), pixel_(1.0f / unit) {}
 
 void CraftBuilder::Hull(float top, float bottom, float w) {
   float len = bottom - top;
@@ -113,16 +109,29 @@ void CraftBuilder::Hull(float top, float bottom, float w) {
       break;
     }
     case Race::kDrone: {
-      // Hard blocky hull of flat plates and a seam grid.
-      Region body = Region::Polygon({{-w * 0.45f, top},
-                                     {w * 0.45f, top},
-                                     {w, top + len * 0.22f},
-                                     {w, bottom - len * 0.12f},
-                                     {w * 0.65f, bottom},
-                                     {-w * 0.65f, bottom},
-                                     {-w, bottom - len * 0.12f},
-                                     {-w, top + len * 0.22f}});
-      s_.Fill(body, pal_.hull, 0.04f, 0.12f, pixel_ * 1.5f);
+      // Hard blocky hull of flat plates and a seam grid; the outline varies by design.
+      std::vector<V2> outline;
+      if (v_.fins == 0) {
+        outline = {{-w * 0.45f, top},          {w * 0.45f, top},       {w, top + len * 0.22f},
+                   {w, bottom - len * 0.12f},  {w * 0.65f, bottom},    {-w * 0.65f, bottom},
+                   {-w, bottom - len * 0.12f}, {-w, top + len * 0.22f}};
+      } else if (v_.fins == 1) {
+        outline = {{0.0f, top},
+                   {w, top + len * 0.6f},
+                   {w * 0.7f, bottom},
+                   {-w * 0.7f, bottom},
+                   {-w, top + len * 0.6f}};
+      } else {
+        outline = {{-w, top},
+                   {-w * 0.35f, top},
+                   {-w * 0.25f, top + len * 0.15f},
+                   {w * 0.25f, top + len * 0.15f},
+                   {w * 0.35f, top},
+                   {w, top},
+                   {w, bottom},
+                   {-w, bottom}};
+      }
+      s_.Fill(Region::Polygon(outline), pal_.hull, 0.04f, 0.12f, pixel_ * 1.5f);
       s_.Fill(Region::Rect(-w * 0.45f, top + len * 0.3f, w * 0.45f, bottom - len * 0.2f),
               pal_.accent, 0.16f, 0.03f, pixel_);
       for (float f : {0.3f, 0.55f, 0.8f}) {
@@ -203,20 +212,19 @@ void CraftBuilder::Wings(float root, float span, float chord, float sweep) {
       break;
     }
     case Race::kDrone: {
-      // Strut out to a flat gridded panel.
-      float panel_x = span * 0.55f;
-      s_.Fill(Region::Rect(0.05f, root + chord * 0.35f, panel_x, root + chord * 0.55f), pal_.dark,
-              0.0f, 0.05f, pixel_, true);
-      Region panel =
-          Region::Rect(panel_x, root - chord * 0.1f + sweep, span, root + chord * 0.9f + sweep);
-      s_.Fill(panel, pal_.trim, 0.02f, 0.06f, pixel_, true);
-      float mid = (panel_x + span) * 0.5f;
-      s_.Raise(
-          Region::Rect(mid - pixel_ * 0.3f, root - chord, mid + pixel_ * 0.3f, root + 2 * chord),
-          -0.05f, 0.0f, true);
-      float ymid = root + chord * 0.4f + sweep;
-      s_.Raise(Region::Rect(panel_x, ymid - pixel_ * 0.3f, span, ymid + pixel_ * 0.3f), -0.05f,
-               0.0f, true);
+      // Flat angular plates with a dark inset and seams.
+      Region plate = Region::Polygon({{0.05f, root},
+                                      {span * 0.6f, root + sweep * 0.6f - chord * 0.1f},
+                                      {span, root + sweep + chord * 0.05f},
+                                      {span, root + sweep + chord * 0.7f},
+                                      {0.05f, root + chord}});
+      s_.Fill(plate, pal_.trim, 0.0f, 0.06f, pixel_, true);
+      Region inset = Region::Polygon({{span * 0.35f, root + sweep * 0.35f + chord * 0.2f},
+                                      {span * 0.85f, root + sweep * 0.85f + chord * 0.2f},
+                                      {span * 0.85f, root + sweep * 0.85f + chord * 0.55f},
+                                      {span * 0.35f, root + chord * 0.75f}});
+      s_.Paint(inset, pal_.dark, true);
+      s_.Raise(inset, -0.02f, 0.0f, true);
       break;
     }
     case Race::kDragaar: {
@@ -347,14 +355,13 @@ void CraftBuilder::Stripes(float top, float bottom, float width) {
 }
 
 void CraftBuilder::Lamps(float x, float y) {
+  // Painted onto whatever is there, so a lamp never floats free of the hull.
   float r = std::max(pixel_ * 0.8f, 0.035f);
-  s_.Stack(Region::Circle({x, y}, r), {pal_.lamp * 0.8f, 0.5f, 20.0f}, 0.03f);
+  Colour starboard = race_ == Race::kHuman ? FromBytes(80, 255, 120) : pal_.lamp;
+  s_.Paint(Region::Circle({x, y}, r), {pal_.lamp * 0.8f, 0.5f, 20.0f});
   s_.Emit(Region::Circle({x, y}, r), pal_.lamp * 0.5f, true);
-  Material other{FromBytes(80, 255, 120) * 0.8f, 0.5f, 20.0f};
-  s_.Stack(Region::Circle({-x, y}, r),
-           race_ == Race::kHuman ? other : Material{pal_.lamp * 0.8f, 0.5f, 20.0f}, 0.03f);
-  s_.Emit(Region::Circle({-x, y}, r), (race_ == Race::kHuman ? other.base : pal_.lamp) * 0.5f,
-          true);
+  s_.Paint(Region::Circle({-x, y}, r), {starboard * 0.8f, 0.5f, 20.0f});
+  s_.Emit(Region::Circle({-x, y}, r), starboard * 0.5f, true);
 }
 
 }  // namespace assetgen

@@ -38,9 +38,10 @@ Variation VariationFor(const std::string& name);
 
 class CraftBuilder {
  public:
-  // Craft pictures use user units of half the picture: x and y run from -1 to
-  // 1, the nose towards y = -1 (the top of the picture).
-  CraftBuilder(Sculpture& sculpture, Race race, const Variation& variation, int size);
+  // Craft pictures are drawn in user units where x and y run from -1 to 1,
+  // the nose towards y = -1 (the top of the picture); `unit` is the number
+  // of pixels in one user unit.
+  CraftBuilder(Sculpture& sculpture, Race race, const Variation& variation, float unit);
 
   Sculpture& sculpture() { return s_; }
   const Palette& palette() const { return pal_; }

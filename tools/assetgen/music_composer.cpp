@@ -16,6 +16,9 @@ constexpr int kEighth = kTpq / 2;  // the tunes' basic grid
 constexpr int kSixteenth = kTpq / 4;
 constexpr int kBar = kTpq * 4;
 constexpr int kDrums = 9;  // General MIDI percussion channel
+// The final chord rings for three beats; its release fills the last beat.
+constexpr int kFinalChord = kTpq * 3;
+constexpr int kAllSoundOff = 120;
 
 // General MIDI programs (0-based) and percussion keys.
 enum Program {
@@ -52,6 +55,12 @@ void SetUp(MidiTrack& t, int channel, int program, int volume, int pan, int reve
   t.Controller(0, channel, 7, volume);
   t.Controller(0, channel, 10, pan);
   t.Controller(0, channel, 91, reverb);
+}
+
+// At the very end every voice is cut (cymbal and reverb tails too), so the
+// synthesiser stops right there and the game can start the tune again at once.
+void SilenceAt(MidiTrack& t, int channel, std::uint32_t tick) {
+  t.Controller(tick, channel, kAllSoundOff, 0);
 }
 
 // A melodic cell: start and length in eighths within the bar, and the note as
@@ -184,7 +193,7 @@ void BattleDrums(MidiTrack& t, int bar_tick, const BarPlan& b, bool last_bar) {
 void BattleBass(MidiTrack& t, int bar_tick, const BarPlan& b, const Chord* next, bool last_bar) {
   int root = RootIn(b.chord, 33);  // A1 .. G#2
   if (last_bar) {
-    t.Note(T(bar_tick), T(kBar), 2, root, 112);
+    t.Note(T(bar_tick), T(kFinalChord), 2, root, 112);
     return;
   }
   if (b.section == Section::kBridge) {
@@ -213,7 +222,7 @@ void BattleGuitar(MidiTrack& t, int bar_tick, const BarPlan& b, bool last_bar) {
     }
   };
   if (last_bar) {
-    power(0, kBar, 110);
+    power(0, kFinalChord, 110);
   } else if (b.section == Section::kChorus || b.section == Section::kFinale) {
     for (int e = 0; e < 8; ++e) power(e * kEighth, kEighth - 40, e % 2 == 0 ? 104 : 86);
   } else if (b.section == Section::kBridge) {
@@ -232,12 +241,12 @@ Bytes BattleTune() {
   conductor.TimeSignature(0, 4, 2);
   MidiTrack lead("Lead"), guitar("Rhythm guitar"), bass("Bass"), strings("Strings"), brass("Brass"),
       drums("Drums");
-  SetUp(lead, 0, kSawLead, 88, 72, 50);
-  SetUp(guitar, 1, kOverdrivenGuitar, 78, 44, 30);
-  SetUp(bass, 2, kSynthBass, 108, 64, 10);
-  SetUp(strings, 3, kStrings, 72, 84, 70);
-  SetUp(brass, 4, kBrass, 78, 54, 50);
-  SetUp(drums, kDrums, 0, 112, 64, 30);
+  SetUp(lead, 0, kSawLead, 60, 72, 50);
+  SetUp(guitar, 1, kOverdrivenGuitar, 50, 44, 30);
+  SetUp(bass, 2, kSynthBass, 72, 64, 10);
+  SetUp(strings, 3, kStrings, 50, 84, 70);
+  SetUp(brass, 4, kBrass, 52, 54, 50);
+  SetUp(drums, kDrums, 0, 76, 64, 30);
 
   MinorKey key(9);  // A minor
   Rng rng(HashName("Einswei"));
@@ -257,7 +266,8 @@ Bytes BattleTune() {
     // Strings hold the chord through every bar but the intro's first two.
     if (!(b.section == Section::kIntro && section_bar < 2)) {
       voicing = Voice(b.chord, voicing, 52, 74);
-      for (int k : voicing) strings.Note(T(tick), T(kBar - 10), 3, k, last ? 100 : 76);
+      for (int k : voicing)
+        strings.Note(T(tick), T(last ? kFinalChord : kBar - 10), 3, k, last ? 100 : 76);
     }
 
     // The lead sings over the verses and the chorus; brass doubles it a third
@@ -288,10 +298,14 @@ Bytes BattleTune() {
         }
       }
     } else if (last) {
-      lead.Note(T(tick), T(kBar), 0, key.Melody(b.chord, 7, 62), 100);
+      lead.Note(T(tick), T(kFinalChord), 0, key.Melody(b.chord, 7, 62), 100);
     }
     ++section_bar;
   }
+  std::uint32_t end = T(static_cast<int>(form.size()) * kBar);
+  int channel = 0;
+  for (MidiTrack* t : {&lead, &guitar, &bass, &strings, &brass}) SilenceAt(*t, channel++, end);
+  SilenceAt(drums, kDrums, end);
   return EncodeMidi({conductor, lead, guitar, bass, strings, brass, drums}, kTpq);
 }
 
@@ -331,13 +345,14 @@ Bytes DeathTune() {
                   vel);
     }
     int root = RootIn(c, 36);
-    cello.Note(T(tick), T(kBar - 20), 4, root, 84);
+    int held = last ? kFinalChord : kBar - 10;
+    cello.Note(T(tick), T(held), 4, root, 84);
     voicing = Voice(c, voicing, 53, 70);
-    for (int k : voicing) strings.Note(T(tick), T(kBar - 10), 2, k, 70);
-    choir.Note(T(tick), T(kBar - 10), 3, voicing.back(), 56);
+    for (int k : voicing) strings.Note(T(tick), T(held), 2, k, 70);
+    choir.Note(T(tick), T(held), 3, voicing.back(), 56);
     if (last) {
-      piano.Note(T(tick), T(kBar), 1, root + 12, 60);
-      piano.Note(T(tick), T(kBar), 1, root + 24, 50);
+      piano.Note(T(tick), T(kFinalChord), 1, root + 12, 60);
+      piano.Note(T(tick), T(kFinalChord), 1, root + 24, 50);
       continue;
     }
     // Broken chord in eighths: root, fifth, octave, third, and back down.
@@ -348,6 +363,9 @@ Bytes DeathTune() {
       piano.Note(T(tick + e * kEighth), T(kEighth * 2), 1, root + 12 + interval, e == 0 ? 64 : 50);
     }
   }
+  std::uint32_t end = T(static_cast<int>(chords.size()) * kBar);
+  int channel = 0;
+  for (MidiTrack* t : {&melody, &piano, &strings, &choir, &cello}) SilenceAt(*t, channel++, end);
   return EncodeMidi({conductor, melody, piano, strings, choir, cello}, kTpq);
 }
 
