@@ -113,15 +113,16 @@ void Cruiser(CraftBuilder& b, bool heavy) {
   const Palette& p = b.palette();
   float top = -0.94f * v.length, bottom = 0.8f;
   b.Engines(bottom + 0.1f, heavy ? 4 : 3, heavy ? 0.36f : 0.28f, heavy ? 0.09f : 0.11f);
-  b.Wings(0.05f, heavy ? 0.85f : 0.9f, 0.6f, 0.3f);
+  b.Wings(-0.05f, 0.98f, 0.75f, 0.3f);
   // Gun sponsons on both flanks.
   int sponsons = heavy ? 3 : 2;
   for (int i = 0; i < sponsons; ++i) {
     float y = -0.45f + 0.32f * static_cast<float>(i);
-    s.Fill(Region::Rect(0.26f, y, 0.48f, y + 0.2f), p.dark, 0.02f, 0.1f, 0.04f, true);
-    b.Guns(0.4f, y, 0.14f);
+    s.Fill(Region::Polygon({{0.28f, y}, {0.5f, y + 0.04f}, {0.54f, y + 0.2f}, {0.28f, y + 0.22f}}),
+           p.trim, 0.02f, 0.1f, 0.04f, true);
+    b.Guns(0.44f, y + 0.04f, 0.1f);
   }
-  b.Hull(top, bottom, heavy ? 0.3f : 0.32f);
+  b.Hull(top, bottom, heavy ? 0.36f : 0.34f);
   // Armour plates down the spine.
   for (int i = 0; i < (heavy ? 5 : 3); ++i) {
     float y = top + 0.35f + 0.22f * static_cast<float>(i);

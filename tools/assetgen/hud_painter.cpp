@@ -108,7 +108,7 @@ Image PaintHud() {
     s.Stack(Region::Circle({140.0f, 14.0f + 32.0f * i}, 2.5f), slot, 1.5f);
   s.Stack(Region::Circle({140.0f, 112.0f}, 4.0f), lamp, 1.5f);
   s.Emit(Region::Circle({140.0f, 112.0f}, 4.0f), FromBytes(255, 140, 40) * 0.5f, true);
-  s.Roughen(0x4D7, 0.6f, 6.0f);
+  s.Roughen(0x4D7, 0.25f, 5.0f);
   Image img = s.Render();
 
   // The radar screen: dark green glass with range rings and a grid.

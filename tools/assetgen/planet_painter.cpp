@@ -61,8 +61,8 @@ Surface Zoltar(V3 n, const Noise& noise) {
 Surface Moo(V3 n, const Noise& noise) {
   float land = noise.Fractal3(n.x * 1.8f + 3.0f, n.y * 1.8f, n.z * 1.8f, 5);
   Colour c;
-  if (land > 0.52f) {
-    float hills = std::clamp((land - 0.52f) * 5.0f, 0.0f, 1.0f);
+  if (land > 0.49f) {
+    float hills = std::clamp((land - 0.49f) * 5.0f, 0.0f, 1.0f);
     c = Mix(FromBytes(70, 150, 50), FromBytes(130, 110, 60), hills);
   } else {
     c = Mix(FromBytes(20, 50, 140), FromBytes(40, 110, 190),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "noise.h"
 #include "sculpture.h"
@@ -14,19 +15,21 @@ Image PaintTurret() {
   Material steel{FromBytes(172, 176, 184), 0.45f, 16.0f};
   Material dark{FromBytes(70, 72, 80), 0.3f, 10.0f};
   Material hazard{FromBytes(236, 180, 40), 0.3f, 10.0f};
-  // Twin barrels with muzzle rings, then the rotating housing over their breech.
-  for (float x : {-0.12f, 0.12f}) {
-    s.Fill(Region::Capsule({x, 0.0f}, {x, -0.8f}, 0.08f), steel, 0.1f, 0.08f);
-    s.Stack(Region::Rect(x - 0.1f, -0.84f, x + 0.1f, -0.72f), dark, 0.03f, px);
+  // Twin barrels with muzzle brakes, then the armoured housing over their breech.
+  for (float x : {-0.2f, 0.2f}) {
+    s.Fill(Region::Capsule({x, 0.0f}, {x, -0.78f}, 0.09f), steel, 0.1f, 0.1f);
+    s.Stack(Region::Rect(x - 0.11f, -0.86f, x + 0.11f, -0.7f), dark, 0.04f, px);
   }
-  s.Fill(Region::Circle({0.0f, 0.12f}, 0.5f), dark, 0.02f, 0.1f, 0.12f);
-  s.Fill(Region::Circle({0.0f, 0.12f}, 0.4f), steel, 0.08f, 0.16f);
-  s.Paint(Region::Ring({0.0f, 0.12f}, 0.4f, 0.5f), hazard);
-  for (int i = 0; i < 6; ++i) {
-    V2 at = Rotate({0.0f, -0.45f}, 3.14159265f / 3.0f * static_cast<float>(i));
-    s.Paint(Region::Circle(at + V2{0.0f, 0.12f}, px * 0.9f), dark);
+  std::vector<V2> housing;
+  for (int i = 0; i < 8; ++i) {
+    float a = 3.14159265f / 8.0f + 3.14159265f / 4.0f * static_cast<float>(i);
+    housing.push_back({0.5f * std::cos(a), 0.18f + 0.5f * std::sin(a)});
   }
-  s.Stack(Region::Rect(-0.16f, -0.1f, 0.16f, 0.08f), dark, 0.04f, px);
+  s.Fill(Region::Polygon(housing), dark, 0.02f, 0.14f, 0.12f);
+  s.Fill(Region::Circle({0.0f, 0.18f}, 0.36f), steel, 0.08f, 0.16f);
+  s.Paint(Region::Rect(-0.5f, 0.5f, 0.5f, 0.62f), hazard);
+  s.Stack(Region::Rect(-0.22f, -0.06f, 0.22f, 0.1f), dark, 0.05f, px);
+  s.Stack(Region::Circle({0.0f, 0.28f}, 0.1f), dark, 0.04f);
   return s.Render();
 }
 
@@ -73,7 +76,7 @@ Image PaintBullet() {
 
 Image PaintSpray() {
   Noise noise(0x5B7A);
-  return Glow(32, FromBytes(240, 240, 255), 0.1f, [&](float dx, float dy) {
+  return Glow(32, FromBytes(240, 240, 255), 0.2f, [&](float dx, float dy) {
     float r = std::sqrt(dx * dx + dy * dy);
     if (r >= 0.92f) return 0.0f;
     // A soft puff with a slightly billowed edge.
