@@ -142,6 +142,11 @@ void SdlDevice::Present() {
   RequireScreen();
   FloatStatusKeeper keep;
   video_.canvas().Flush();
+  // Draw everything queued before waiting, so that only the buffer swap is
+  // left for the deadline.
+  if (SDL_RenderFlush(video_.renderer()) != 0) {
+    Fail(ErrorKind::PlatformCall, std::string("drawing failed: ") + SDL_GetError());
+  }
   if (pace_) WaitForDeadline();
   SDL_RenderPresent(video_.renderer());
 }

@@ -83,7 +83,12 @@ void Video::CreateScreen(const PresentParameters& params) {
 
   // Prefer a hardware renderer. Where there is only the software one, the
   // window must be made without the hidden GL surface the software renderer
-  // would otherwise present through.
+  // would otherwise present through; SDL decides that once, when the first
+  // window surface is made, so the hint goes first when software is asked for.
+  const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (driver != nullptr && SDL_strcasecmp(driver, "software") == 0) {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  }
   window_ = openWindow();
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
   if (renderer_ == nullptr || IsSoftware(renderer_)) {
