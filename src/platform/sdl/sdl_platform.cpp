@@ -4,6 +4,7 @@
 
 #include "core/runtime_error.h"
 #include "platform/sdl/float_status.h"
+#include "platform/sdl/message_window.h"
 #include "platform/sdl/paths.h"
 #include "platform/sdl/sdl_platform_impl.h"
 
@@ -161,7 +162,9 @@ void SdlWindow::ShowFatalMessage(const std::string& line) {
     Mix_HaltChannel(-1);
   }
   p_.video_.StepAside();
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr) != 0) {
+    ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf");
+  }
 }
 
 }  // namespace sdl

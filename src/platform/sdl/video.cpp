@@ -38,6 +38,15 @@ Video::~Video() {
 void Video::Init() {
   if (initialised_) return;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) VideoFailed("cannot start the video system");
+  // SDL falls back on its invisible drivers when there is no display; the
+  // game only uses them when asked to by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (driver != nullptr && (asked == nullptr || *asked == '\0') &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    Fail(ErrorKind::PlatformCall, "cannot start the video system: no display");
+  }
   initialised_ = true;
   // Draw calls are gathered by SDL and sent in bulk at present time.
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
@@ -81,30 +90,33 @@ void Video::CreateScreen(const PresentParameters& params) {
     return w;
   };
 
-  // Prefer a hardware renderer. Where there is only the software one, the
-  // window must be made without the hidden GL surface the software renderer
-  // would otherwise present through; SDL decides that once, when the first
-  // window surface is made, so the hint goes first when software is asked for.
-  const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-  if (driver != nullptr && SDL_strcasecmp(driver, "software") == 0) {
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  }
+  // Prefer a hardware renderer, except on the invisible offscreen driver,
+  // which has no screen to accelerate. With the software renderer the window
+  // must be made without the hidden GL surface it would otherwise present
+  // through; SDL decides that once, when the first window surface is made.
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  const char* video = SDL_GetCurrentVideoDriver();
+  bool software = asked != nullptr ? SDL_strcasecmp(asked, "software") == 0
+                                   : video != nullptr && std::strcmp(video, "offscreen") == 0;
+  if (software) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   window_ = openWindow();
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-  if (renderer_ == nullptr || IsSoftware(renderer_)) {
-    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
-    SDL_DestroyWindow(window_);
-    renderer_ = nullptr;
-    window_ = nullptr;
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    window_ = openWindow();
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer_ == nullptr) {
-      const std::string error = SDL_GetError();
+  if (!software) {
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer_ == nullptr || IsSoftware(renderer_)) {
+      if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+      renderer_ = nullptr;
       SDL_DestroyWindow(window_);
       window_ = nullptr;
-      Fail(ErrorKind::PlatformCall, "cannot create a renderer for the game window: " + error);
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+      window_ = openWindow();
     }
+  }
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer_ == nullptr) {
+    const std::string error = SDL_GetError();
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+    Fail(ErrorKind::PlatformCall, "cannot create a renderer for the game window: " + error);
   }
   if (SDL_RenderSetLogicalSize(renderer_, width_, height_) != 0) {
     const std::string error = SDL_GetError();

@@ -1,6 +1,7 @@
 // The platform as a whole: files, the device's life, failures the game sees.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "core/entry.h"
@@ -55,6 +56,12 @@ TEST(SdlPlatform, TheDeviceFillsTheDesktopWithA1024By768LogicalScreen) {
   EXPECT_EQ(w, 1024);
   EXPECT_EQ(h, 768);
   EXPECT_NE(SDL_GetWindowFlags(platform->video().window()) & SDL_WINDOW_FULLSCREEN, 0u);
+  // The offscreen driver has nothing to accelerate: it draws in software.
+  SDL_RendererInfo info;
+  ASSERT_EQ(SDL_GetRendererInfo(platform->video().renderer(), &info), 0);
+  if (std::getenv("SDL_RENDER_DRIVER") == nullptr) {
+    EXPECT_NE(info.flags & SDL_RENDERER_SOFTWARE, 0u) << info.name;
+  }
   // Alt+Enter switches to a window and back.
   platform->video().ToggleFullscreen();
   EXPECT_EQ(SDL_GetWindowFlags(platform->video().window()) & SDL_WINDOW_FULLSCREEN, 0u);

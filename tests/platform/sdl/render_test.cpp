@@ -18,6 +18,9 @@ class RenderTest : public ::testing::Test {
   void SetUp() override {
     platform_ = MakePlatform(folder_.path().string());
     device_ = &OpenScreen(*platform_);
+    SDL_RendererInfo info;
+    ASSERT_EQ(SDL_GetRendererInfo(platform_->video().renderer(), &info), 0);
+    RecordProperty("renderer", info.name);
     device_->SetRenderState(kRsSrcBlend, kBlendSrcAlpha);
     device_->SetRenderState(kRsDestBlend, kBlendInvSrcAlpha);
     device_->SetRenderState(kRsAlphaBlendEnable, static_cast<uint32_t>(-1));
