@@ -122,20 +122,6 @@ TEST_F(InputTest, KeyRepeatsAreNotNewPresses) {
   EXPECT_EQ(platform_->keyboard().GetDeviceData(none, 4), 0);
 }
 
-TEST_F(InputTest, KeysWithoutACodeAndMouseMovesMakeNoKeyboardNotification) {
-  RecordingSink sink(platform_->keyboard());
-  Key(SDL_SCANCODE_AC_BOOKMARKS, true);
-  Key(SDL_SCANCODE_KBDILLUMUP, true);  // no PC scan code
-  SDL_Event motion{};
-  motion.type = SDL_MOUSEMOTION;
-  motion.motion.xrel = 3;
-  Push(motion);
-  platform_->window().Yield(sink);
-  ASSERT_EQ(sink.events.size(), 1u);  // the bookmarks key has a code
-  EXPECT_EQ(sink.records.size(), 1u);
-  EXPECT_EQ(sink.records[0].Offset, 0xE6u);
-}
-
 TEST_F(InputTest, TheKeyboardBufferKeepsTheFirstRecordsWhenFull) {
   platform_->keyboard().SetBufferSize(3);
   RecordingSink sink(platform_->keyboard());

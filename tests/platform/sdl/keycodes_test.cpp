@@ -1,6 +1,7 @@
 // SDL scan codes to the game's key codes (PC scan codes).
 #include "platform/sdl/keycodes.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,41 +9,22 @@
 namespace sb::sdl {
 namespace {
 
-TEST(KeyCodes, TheGamesKeys) {
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_ESCAPE), 1);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_W), 17);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_A), 30);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_D), 32);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_LSHIFT), 42);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_C), 46);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_N), 49);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_COMMA), 51);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_PERIOD), 52);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_SPACE), 57);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_LEFT), 203);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_RIGHT), 205);
-}
-
-TEST(KeyCodes, RowsKeypadAndExtendedKeys) {
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_1), 2);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_0), 11);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_F1), 0x3B);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_F10), 0x44);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_F11), 0x57);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_F12), 0x58);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_RSHIFT), 0x36);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_KP_7), 0x47);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_KP_0), 0x52);
-  // Extended keys carry 0x80.
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_KP_ENTER), 0x9C);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_RCTRL), 157);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_RALT), 184);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_KP_DIVIDE), 0xB5);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_HOME), 199);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_UP), 200);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_DOWN), 208);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_DELETE), 0xD3);
-  EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_LGUI), 0xDB);
+TEST(KeyCodes, GameKeysRowsKeypadAndExtendedKeys) {
+  const std::pair<SDL_Scancode, int> expected[] = {
+      {SDL_SCANCODE_ESCAPE, 1},    {SDL_SCANCODE_W, 17},      {SDL_SCANCODE_A, 30},
+      {SDL_SCANCODE_D, 32},        {SDL_SCANCODE_LSHIFT, 42}, {SDL_SCANCODE_C, 46},
+      {SDL_SCANCODE_N, 49},        {SDL_SCANCODE_COMMA, 51},  {SDL_SCANCODE_PERIOD, 52},
+      {SDL_SCANCODE_SPACE, 57},    {SDL_SCANCODE_LEFT, 203},  {SDL_SCANCODE_RIGHT, 205},
+      {SDL_SCANCODE_1, 2},         {SDL_SCANCODE_0, 11},      {SDL_SCANCODE_F1, 0x3B},
+      {SDL_SCANCODE_F10, 0x44},    {SDL_SCANCODE_F11, 0x57},  {SDL_SCANCODE_F12, 0x58},
+      {SDL_SCANCODE_KP_7, 0x47},   {SDL_SCANCODE_KP_0, 0x52}, {SDL_SCANCODE_KP_ENTER, 0x9C},
+      {SDL_SCANCODE_RCTRL, 157},   {SDL_SCANCODE_RALT, 184},  {SDL_SCANCODE_KP_DIVIDE, 0xB5},
+      {SDL_SCANCODE_HOME, 199},    {SDL_SCANCODE_UP, 200},    {SDL_SCANCODE_DOWN, 208},
+      {SDL_SCANCODE_DELETE, 0xD3}, {SDL_SCANCODE_LGUI, 0xDB}, {SDL_SCANCODE_RSHIFT, 0x36},
+  };
+  for (const auto& [scancode, code] : expected) {
+    EXPECT_EQ(KeyCodeOf(scancode), code) << SDL_GetScancodeName(scancode);
+  }
 }
 
 TEST(KeyCodes, EveryKeyOfAStandardKeyboardHasItsOwnCode) {

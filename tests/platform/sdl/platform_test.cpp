@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/entry.h"
+#include "platform/sdl/message_window.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {
@@ -33,15 +34,6 @@ TEST(SdlPlatform, AMissingTextureEndsTheGameWithOneLineNamingTheFile) {
       << line;
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
   EXPECT_FALSE(platform->video().hasScreen()) << "the device is released";
-}
-
-TEST(SdlPlatform, ADamagedTextureIsAFailedCall) {
-  ScratchFolder folder;
-  auto platform = MakePlatform(folder.path().string());
-  WriteFile(folder.File("bad.bmp"), {'B', 'M', 1, 2, 3});
-  const std::string failure =
-      FailureOf([&] { platform->textures().LoadTexture(folder.File("bad.bmp")); });
-  EXPECT_NE(failure.find("bad.bmp"), std::string::npos) << failure;
 }
 
 TEST(SdlPlatform, TheDeviceFillsTheDesktopWithA1024By768LogicalScreen) {
@@ -120,6 +112,40 @@ TEST(SdlPlatform, EndProgramUnwindsWithItsStatus) {
   } catch (const ProgramExit& exit) {
     EXPECT_EQ(exit.status, 3);
   }
+}
+
+TEST(MessageWindow, ReturnOrAClickOnOkDismissesIt) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  const std::string font = std::string(SB_TEST_DATA_DIR) + "/fonts/DejaVuSans-Bold.ttf";
+  SDL_Event key{};
+  key.type = SDL_KEYDOWN;
+  key.key.state = SDL_PRESSED;
+  key.key.keysym.scancode = SDL_SCANCODE_RETURN;
+  key.key.keysym.sym = SDLK_RETURN;
+  ASSERT_EQ(SDL_PushEvent(&key), 1);
+  EXPECT_TRUE(sdl::ShowMessageWindow("Space Battle", "spacebattle: run-time error", font));
+
+  // Other keys and clicks beside the button leave it open; a click on OK
+  // (centred at the bottom of the 640-pixel-wide window) closes it.
+  key.key.keysym.scancode = SDL_SCANCODE_A;
+  key.key.keysym.sym = SDLK_a;
+  ASSERT_EQ(SDL_PushEvent(&key), 1);
+  SDL_Event click{};
+  click.type = SDL_MOUSEBUTTONUP;
+  click.button.button = SDL_BUTTON_LEFT;
+  click.button.x = 5;
+  click.button.y = 5;
+  ASSERT_EQ(SDL_PushEvent(&click), 1);
+  SDL_Event onOk = click;
+  onOk.button.x = 320;
+  onOk.button.y = 20 + 20 + 20 + 16;  // margin, one line, margin, half the button
+  ASSERT_EQ(SDL_PushEvent(&onOk), 1);
+  EXPECT_TRUE(sdl::ShowMessageWindow("Space Battle", "x", font));
+  SDL_Event left;
+  int leftover = 0;
+  while (SDL_PollEvent(&left)) leftover += left.type == SDL_MOUSEBUTTONUP;
+  EXPECT_EQ(leftover, 0) << "the window closed before reaching the click on OK";
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 }  // namespace

@@ -51,12 +51,6 @@ TEST(Projection, RadarAndTargetCamerasScaleToTheirViewports) {
   EXPECT_NEAR(target.y, 0, 0.05);
 }
 
-TEST(Projection, DeeperObjectsShrinkTowardsTheCentre) {
-  // A star 150 units below the plane is twice as far from the camera.
-  const ScreenPoint deep = Project(Camera(0, 0, 150), {150, 0, -150}, 1024, 768);
-  EXPECT_NEAR(deep.x, 256, 0.1);
-}
-
 TEST(Projection, NothingBehindOrOnTheCameraIsDrawn) {
   const Matrix m = Camera(0, 0, 150);
   ScreenPoint out;

@@ -141,14 +141,6 @@ Screenshot::Box Screenshot::Lit(int level) const {
       [level](uint32_t p) { return Red(p) > level || Green(p) > level || Blue(p) > level; });
 }
 
-void Screenshot::Save(const std::string& path) const {
-  SDL_Surface* s =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels_.data()), width_, height_, 32,
-                                         width_ * 4, SDL_PIXELFORMAT_ARGB8888);
-  SDL_SaveBMP(s, path.c_str());
-  SDL_FreeSurface(s);
-}
-
 void SetTopDownCamera(Device& device, float height) {
   device.SetTransform(TransformType::Projection,
                       MatrixPerspectiveFovLH(3.14159265358979f / 2.0f, 1.0f, 0.001f, 10000.0f));

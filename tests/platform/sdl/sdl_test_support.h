@@ -60,10 +60,11 @@ class Screenshot {
     int height() const { return y1 - y0 + 1; }
     bool empty() const { return x0 > x1; }
   };
+  // In rows y0 to y1 - 1 (all rows by default).
   template <typename Pred>
-  Box Find(Pred pred) const {
+  Box Find(Pred pred, int y0 = 0, int y1 = -1) const {
     Box box{width_, height_, -1, -1};
-    for (int y = 0; y < height_; ++y) {
+    for (int y = y0; y < (y1 < 0 ? height_ : y1); ++y) {
       for (int x = 0; x < width_; ++x) {
         if (pred(At(x, y))) {
           box.x0 = std::min(box.x0, x);
@@ -77,8 +78,6 @@ class Screenshot {
   }
   // Bounding box of pixels brighter than `level` in any channel.
   Box Lit(int level = 40) const;
-  // Save as BMP (for looking at a failure).
-  void Save(const std::string& path) const;
 
  private:
   int width_ = 0, height_ = 0;

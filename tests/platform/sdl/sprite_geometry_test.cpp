@@ -39,16 +39,5 @@ TEST(SpriteGeometry, NegativeScaleMirrorsUpAndLeftOfTheCorner) {
   EXPECT_LT(at.p[3].y, at.p[0].y);
 }
 
-TEST(SpriteGeometry, BarsShrinkTowardsTheirLeftEnd) {
-  const SpriteCorners at = PlaceSprite(200, 10, {0.25f, 1}, {0, 0}, 0, {742, 700});
-  ExpectAt(at.p[0], 742, 700);
-  ExpectAt(at.p[2], 792, 710);
-}
-
-TEST(SpriteGeometry, ZeroScaleCollapsesToAPoint) {
-  const SpriteCorners at = PlaceSprite(40, 40, {0, 0}, {1, 1}, 0, {10, 20});
-  for (const Vec2f& p : at.p) ExpectAt(p, 10, 20);
-}
-
 }  // namespace
 }  // namespace sb::sdl

@@ -52,16 +52,6 @@ TEST(TextLayout, ImagesAreCutToTheRectangle) {
   EXPECT_FALSE(ClipImage(120, 120, 10, 10, Rect{300, 0, 200, 50}, part));  // inverted rectangle
 }
 
-TEST(TextLayout, FontsStandInForTheGamesFaces) {
-  const FontChoice technical = ChooseFont("technical", 12);
-  EXPECT_EQ(technical.file, "DejaVuSansMono-Bold.ttf");
-  EXPECT_EQ(technical.pixels, 16);
-  const FontChoice ariel = ChooseFont("ariel", 8);
-  EXPECT_EQ(ariel.file, "DejaVuSans-Bold.ttf");
-  EXPECT_EQ(ariel.pixels, 11);
-  EXPECT_EQ(ChooseFont("ariel", 0).pixels, 1);
-}
-
 TEST(TextLineCache, KeepsTheMostRecentlyUsedLines) {
   TextLineCache cache(2);
   auto life = std::make_shared<RendererLife>();  // no renderer: nothing to destroy
