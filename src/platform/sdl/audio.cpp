@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/float_status.h"
 
 namespace sb::sdl {
 
@@ -43,6 +44,7 @@ bool Audio::TryOpen() {
 
 void Audio::Open() {
   if (*alive_) return;
+  FloatStatusKeeper keep;
   Mix_Init(MIX_INIT_MID);
   if (!TryOpen()) {
     std::cerr << "spacebattle: warning: no sound device (" << SDL_GetError()

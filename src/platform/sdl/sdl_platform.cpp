@@ -72,6 +72,7 @@ DisplayMode SdlWindow::GetDisplayMode() {
 }
 
 void SdlWindow::Show() {
+  FloatStatusKeeper keep;
   SDL_Window* window = p_.video_.window();
   if (window == nullptr) return;
   SDL_ShowWindow(window);
@@ -140,12 +141,14 @@ void SdlWindow::Yield(NotificationSink& sink) {
 }
 
 void SdlWindow::ReleaseDevice() {
+  FloatStatusKeeper keep;
   p_.text_.ReleaseTextures();
   p_.video_.Release();
 }
 
 void SdlWindow::EndProgram(int status) {
   // Give the mouse back and silence the sound before the program unwinds.
+  FloatStatusKeeper keep;
   p_.video_.SetMouseCaptured(false);
   if (p_.audio_.isOpen()) {
     Mix_HaltMusic();

@@ -134,6 +134,7 @@ void SdlSoundOutput::SetCooperativeLevel(int32_t /*level*/) {
 }
 
 SoundRef SdlSoundOutput::CreateSoundBufferFromFile(const std::string& path) {
+  FloatStatusKeeper keep;
   audio_.Open();
   const std::string file = ToSlashes(path);
   SDL_AudioSpec spec;

@@ -36,6 +36,7 @@ class SdlSoundBuffer : public SoundBuffer {
   void SetVolume(int32_t hundredthsOfDecibel) override;
   void SetPan(int32_t pan) override;
   // 100 to 200000 samples per second; 0 = the rate stored in the file.
+  // A change rebuilds the converted samples and stops the buffer if it plays.
   void SetFrequency(int32_t samplesPerSecond) override;
 
   int channel() const { return channel_; }

@@ -66,6 +66,7 @@ SdlText::~SdlText() {
 }
 
 FontRef SdlText::CreateFont(const std::string& face, int points, bool bold) {
+  FloatStatusKeeper keep;
   if (!*ttfAlive_) {
     if (TTF_Init() != 0) {
       Fail(ErrorKind::PlatformCall, std::string("cannot start the font system: ") + TTF_GetError());

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_textures.h"
 
 #include "core/runtime_error.h"
+#include "platform/sdl/float_status.h"
 #include "platform/sdl/paths.h"
 
 namespace sb::sdl {
@@ -51,6 +52,7 @@ const GpuImageRef& SdlTexture::Image(Video& video) {
 }
 
 TextureRef SdlTextureLoader::LoadTexture(const std::string& path) {
+  FloatStatusKeeper keep;
   const std::string file = ToSlashes(path);
   auto texture = std::make_shared<SdlTexture>(path, LoadKeyedBitmap(file));
   if (video_.renderer() != nullptr) texture->Image(video_);

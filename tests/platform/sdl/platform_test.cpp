@@ -1,10 +1,12 @@
 // The platform as a whole: files, the device's life, failures the game sees.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cstdlib>
 #include <sstream>
 
 #include "core/entry.h"
+#include "platform/sdl/float_status.h"
 #include "platform/sdl/message_window.h"
 #include "sdl_test_support.h"
 
@@ -146,6 +148,22 @@ TEST(MessageWindow, ReturnOrAClickOnOkDismissesIt) {
   while (SDL_PollEvent(&left)) leftover += left.type == SDL_MOUSEBUTTONUP;
   EXPECT_EQ(leftover, 0) << "the window closed before reaching the click on OK";
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+TEST(FloatStatusKeeper, LibraryFaultsDoNotReachTheGamesStatusAndTheGamesStay) {
+  volatile float zero = 0.0f;
+  std::feclearexcept(FE_ALL_EXCEPT);
+  {
+    sdl::FloatStatusKeeper keep;
+    volatile float nan = zero / zero;  // raised inside a library call
+    (void)nan;
+  }
+  EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
+  volatile float inf = 1.0f / zero;  // raised by the game itself
+  (void)inf;
+  { sdl::FloatStatusKeeper keep; }
+  EXPECT_NE(std::fetestexcept(FE_DIVBYZERO), 0);
+  std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 }  // namespace
