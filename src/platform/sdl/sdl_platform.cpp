@@ -1,7 +1,5 @@
 #include "platform/sdl/sdl_platform.h"
 
-#include <iostream>
-
 #include "core/runtime_error.h"
 #include "platform/sdl/float_status.h"
 #include "platform/sdl/message_window.h"
