@@ -1,0 +1,76 @@
+// The sound output shared by effects and music: SDL_mixer opened once, on
+// the system's device or, when there is none, silently on the dummy driver.
+// Counts the sample frames it mixes, which is the music's clock.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace sb::sdl {
+
+class Audio {
+ public:
+  explicit Audio(std::string soundFontPath);
+  ~Audio();
+  Audio(const Audio&) = delete;
+  Audio& operator=(const Audio&) = delete;
+
+  // Opens the mixer once. Without a usable device one warning line goes to
+  // standard error and the game runs silent; a failure even then is a failed
+  // platform call.
+  void Open();
+  bool isOpen() const { return *alive_; }
+  // True while the mixer that made a chunk or tune is still open.
+  const std::shared_ptr<bool>& alive() const { return alive_; }
+
+  int frequency() const { return frequency_; }
+  int outputChannels() const { return channels_; }
+  SDL_AudioFormat format() const { return format_; }
+
+  // Sample frames mixed since the mixer opened (any thread).
+  uint64_t FramesMixed() const { return framesMixed_.load(std::memory_order_acquire); }
+
+  // One mixer channel per sound buffer.
+  int AllocateChannel();
+  void FreeChannel(int channel);
+
+  // The music reported its end (on the audio thread or when it was halted).
+  void FlagMusicEnded() { musicEnded_.store(true, std::memory_order_release); }
+  bool TakeMusicEnded() { return musicEnded_.exchange(false, std::memory_order_acq_rel); }
+
+  // Receives every mixed buffer (interleaved samples in the device format)
+  // on the audio thread; for measuring the output.
+  void SetOutputTap(std::function<void(const Uint8*, int)> tap);
+
+  const std::string& soundFont() const { return soundFont_; }
+  bool silent() const { return silent_; }
+
+ private:
+  bool TryOpen();
+  static void PostMix(void* self, Uint8* stream, int length);
+  static void MusicFinished();
+
+  std::string soundFont_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(false);
+  bool silent_ = false;
+  int frequency_ = 0;
+  int channels_ = 0;
+  SDL_AudioFormat format_ = 0;
+  int frameBytes_ = 4;
+  std::atomic<uint64_t> framesMixed_{0};
+  std::atomic<bool> musicEnded_{false};
+  std::vector<int> freeChannels_;
+  int channelCount_ = 0;
+  std::mutex tapMutex_;
+  std::function<void(const Uint8*, int)> tap_;
+};
+
+}  // namespace sb::sdl

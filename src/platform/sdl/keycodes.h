@@ -1,0 +1,15 @@
+// Physical keys as the game knows them: PC keyboard scan codes (the
+// DirectInput key codes), with 0x80 added for the extended keys.
+#pragma once
+
+#include <SDL_scancode.h>
+
+#include <cstdint>
+
+namespace sb::sdl {
+
+// The game's key code of an SDL scan code; 0 for keys the game's keyboard
+// has no code for.
+uint8_t KeyCodeOf(SDL_Scancode scancode);
+
+}  // namespace sb::sdl

@@ -1,0 +1,66 @@
+// MIDI tunes on SDL_mixer (FluidSynth with the game's General MIDI sound
+// font). A tune is ended as soon as its last note has sounded, measured in
+// mixed sample frames from its start, rather than when the synthesizer's
+// voices finally die away seconds later; its end is reported at the next
+// yield as a music notification.
+#pragma once
+
+#include <SDL_mixer.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/music.h"
+#include "platform/sdl/audio.h"
+
+namespace sb::sdl {
+
+class SdlSegment : public Segment {
+ public:
+  SdlSegment(std::string path, Mix_Music* music, double seconds, std::shared_ptr<bool> alive);
+  ~SdlSegment() override;
+  const std::string& Path() const override { return path_; }
+  Mix_Music* music() const { return music_; }
+  // When the last note stops sounding, from the start of the tune.
+  double seconds() const { return seconds_; }
+
+ private:
+  std::string path_;
+  Mix_Music* music_;
+  double seconds_;
+  std::shared_ptr<bool> alive_;
+};
+
+class SdlMusic : public Music {
+ public:
+  explicit SdlMusic(Audio& audio) : audio_(audio) {}
+
+  void InitAudio(uint32_t flags, uint32_t defaultPathType, uint32_t channels) override;
+  void SetMasterVolume(int32_t volume) override;
+  void SetMasterTempo(float factor) override;
+  void SetMasterAutoDownload(bool on) override;
+  void AddNotificationType(uint32_t type) override;
+  void SetNotificationHandle(int32_t event) override { event_ = event; }
+  SegmentRef LoadSegment(const std::string& path) override;
+  void PlaySegmentEx(const SegmentRef& segment, uint32_t flags, int64_t startTime) override;
+  void StopEx(const SegmentRef& segment, int64_t stopTime, uint32_t flags) override;
+  bool IsPlaying(const SegmentRef& segment) override;
+
+  // At the yield: ends a tune whose last note has sounded. Returns the
+  // notification handle when a tune ended since the last call, else 0.
+  int32_t Update();
+
+  // Time the current tune lets its last note ring before it is ended.
+  static constexpr double kReleaseSeconds = 0.25;
+
+ private:
+  double Elapsed() const;
+  bool Finished() const;
+
+  Audio& audio_;
+  int32_t event_ = 0;
+  std::shared_ptr<SdlSegment> current_;
+  uint64_t startFrame_ = 0;
+};
+
+}  // namespace sb::sdl

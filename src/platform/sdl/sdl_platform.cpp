@@ -1,0 +1,172 @@
+#include "platform/sdl/sdl_platform.h"
+
+#include "core/runtime_error.h"
+#include "platform/sdl/float_status.h"
+#include "platform/sdl/message_window.h"
+#include "platform/sdl/paths.h"
+#include "platform/sdl/sdl_platform_impl.h"
+
+namespace sb {
+
+std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options) {
+  return std::make_unique<sdl::SdlPlatform>(options);
+}
+
+namespace sdl {
+
+namespace {
+
+std::string WithoutTrailingSlash(std::string folder) {
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+  return folder;
+}
+
+std::string ProgramFolderOf(const SdlPlatformOptions& options) {
+  if (!options.programFolder.empty()) return WithoutTrailingSlash(options.programFolder);
+  return ExecutableFolder();
+}
+
+std::string DataFolderOf(const SdlPlatformOptions& options) {
+  if (!options.dataFolder.empty()) return WithoutTrailingSlash(options.dataFolder);
+  return ProgramFolderOf(options);
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
+    : programFolder_(ProgramFolderOf(options)),
+      dataFolder_(DataFolderOf(options)),
+      audio_(dataFolder_ + "/soundfont/TimGM6mb.sf2"),
+      window_(*this),
+      device_(video_, options.pacePresents),
+      sprite_(video_),
+      text_(video_, dataFolder_ + "/fonts"),
+      textures_(video_),
+      mouse_(video_),
+      sound_(audio_),
+      music_(audio_) {}
+
+SdlPlatform::~SdlPlatform() {
+  text_.ReleaseTextures();
+  video_.Release();
+}
+
+Device& SdlPlatform::CreateDevice(const PresentParameters& params) {
+  FloatStatusKeeper keep;
+  video_.CreateScreen(params);
+  return device_;
+}
+
+std::string SdlWindow::ProgramFolder() {
+  if (p_.programFolder_.empty()) {
+    Fail(ErrorKind::PlatformCall, "cannot find the program's folder");
+  }
+  return p_.programFolder_;
+}
+
+DisplayMode SdlWindow::GetDisplayMode() {
+  FloatStatusKeeper keep;
+  return p_.video_.DesktopMode();
+}
+
+void SdlWindow::Show() {
+  FloatStatusKeeper keep;
+  SDL_Window* window = p_.video_.window();
+  if (window == nullptr) return;
+  SDL_ShowWindow(window);
+  SDL_RaiseWindow(window);
+}
+
+bool SdlWindow::Handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          // SDL resets the viewport to the whole logical screen.
+          p_.video_.canvas().ReapplyViewport();
+          break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (p_.video_.mouseCaptureWanted()) p_.video_.SetMouseCaptured(true);
+          break;
+        default:
+          break;
+      }
+      return false;
+    case SDL_KEYDOWN:
+      if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT) &&
+          event.key.repeat == 0) {
+        p_.video_.ToggleFullscreen();
+      }
+      p_.keyboard_.OnKey(event.key);
+      return false;
+    case SDL_KEYUP:
+      p_.keyboard_.OnKey(event.key);
+      return false;
+    case SDL_MOUSEMOTION:
+      p_.mouse_.OnMotion(event.motion);
+      return false;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      p_.mouse_.OnButton(event.button);
+      return false;
+    case SDL_MOUSEWHEEL:
+      p_.mouse_.OnWheel(event.wheel);
+      return false;
+    default:
+      return false;
+  }
+}
+
+void SdlWindow::Yield(NotificationSink& sink) {
+  bool close = false;
+  {
+    FloatStatusKeeper keep;
+    p_.video_.canvas().Flush();
+    if (p_.video_.initialised()) {
+      SDL_Event event;
+      while (SDL_PollEvent(&event)) close = Handle(event) || close;
+    }
+  }
+  if (close) sink.Form_Unload(1);
+  if (const int32_t keyboardEvent = p_.keyboard_.TakeNotification()) {
+    sink.DirectXEvent8_DXCallback(keyboardEvent);
+  }
+  if (const int32_t musicEvent = p_.music_.Update()) sink.DirectXEvent8_DXCallback(musicEvent);
+}
+
+void SdlWindow::ReleaseDevice() {
+  FloatStatusKeeper keep;
+  p_.text_.ReleaseTextures();
+  p_.video_.Release();
+}
+
+void SdlWindow::EndProgram(int status) {
+  // Give the mouse back and silence the sound before the program unwinds.
+  FloatStatusKeeper keep;
+  p_.video_.SetMouseCaptured(false);
+  if (p_.audio_.isOpen()) {
+    Mix_HaltMusic();
+    Mix_HaltChannel(-1);
+  }
+  throw ProgramExit{status};
+}
+
+void SdlWindow::ShowFatalMessage(const std::string& line) {
+  FloatStatusKeeper keep;
+  if (!p_.video_.CanShowMessages()) return;
+  if (p_.audio_.isOpen()) {
+    Mix_HaltMusic();
+    Mix_HaltChannel(-1);
+  }
+  p_.video_.StepAside();
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr) != 0) {
+    ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf");
+  }
+}
+
+}  // namespace sdl
+}  // namespace sb

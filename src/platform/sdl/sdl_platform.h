@@ -1,0 +1,24 @@
+// The game's platform on SDL2, SDL2_mixer and SDL2_ttf. No SDL type appears
+// here: the rest of the program only sees the sb::Platform interfaces.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace sb {
+
+struct SdlPlatformOptions {
+  // Folder the game's own files are read from (textures, sounds, tunes);
+  // empty = the folder of the executable.
+  std::string programFolder;
+  // Folder holding fonts/ and soundfont/; empty = the program folder.
+  std::string dataFolder;
+  // Present waits for the next 1/60 s deadline.
+  bool pacePresents = true;
+};
+
+std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options = {});
+
+}  // namespace sb

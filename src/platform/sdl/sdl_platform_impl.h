@@ -1,0 +1,92 @@
+// The SDL platform's parts, for the platform itself and for its tests (which
+// need to reach the renderer, the mixer and the event queue).
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sdl/audio.h"
+#include "platform/sdl/sdl_clock.h"
+#include "platform/sdl/sdl_device.h"
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_music.h"
+#include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/sdl_sound.h"
+#include "platform/sdl/sdl_sprite.h"
+#include "platform/sdl/sdl_text.h"
+#include "platform/sdl/sdl_textures.h"
+#include "platform/sdl/video.h"
+
+namespace sb::sdl {
+
+class SdlPlatform;
+
+class SdlWindow : public Window {
+ public:
+  explicit SdlWindow(SdlPlatform& platform) : p_(platform) {}
+  std::string ProgramFolder() override;
+  DisplayMode GetDisplayMode() override;
+  int32_t CreateEvent() override { return nextEvent_++; }
+  void Show() override;
+  void Yield(NotificationSink& sink) override;
+  void ReleaseDevice() override;
+  [[noreturn]] void EndProgram(int status) override;
+  void ShowFatalMessage(const std::string& line) override;
+
+ private:
+  // Takes one SDL event; true when it asks to close the window.
+  bool Handle(const SDL_Event& event);
+
+  SdlPlatform& p_;
+  int32_t nextEvent_ = 1;
+};
+
+class SdlPlatform : public Platform {
+ public:
+  explicit SdlPlatform(const SdlPlatformOptions& options);
+  ~SdlPlatform() override;
+
+  Window& window() override { return window_; }
+  Device& CreateDevice(const PresentParameters& params) override;
+  SpriteDrawer& sprite() override { return sprite_; }
+  TextDrawer& text() override { return text_; }
+  TextureLoader& textures() override { return textures_; }
+  Keyboard& keyboard() override { return keyboard_; }
+  Mouse& mouse() override { return mouse_; }
+  SoundOutput& sound() override { return sound_; }
+  Music& music() override { return music_; }
+  Clock& clock() override { return clock_; }
+
+  // The parts, by their own types.
+  const std::string& programFolder() const { return programFolder_; }
+  Video& video() { return video_; }
+  Audio& audio() { return audio_; }
+  SdlDevice& device() { return device_; }
+  SdlText& sdlText() { return text_; }
+  SdlKeyboard& sdlKeyboard() { return keyboard_; }
+  SdlMouse& sdlMouse() { return mouse_; }
+  SdlMusic& sdlMusic() { return music_; }
+
+ private:
+  friend class SdlWindow;
+
+  std::string programFolder_;
+  std::string dataFolder_;
+  Video video_;
+  Audio audio_;
+  SdlWindow window_;
+  SdlDevice device_;
+  SdlSprite sprite_;
+  SdlText text_;
+  SdlTextureLoader textures_;
+  SdlKeyboard keyboard_;
+  SdlMouse mouse_;
+  SdlSoundOutput sound_;
+  SdlMusic music_;
+  SdlClock clock_;
+};
+
+}  // namespace sb::sdl

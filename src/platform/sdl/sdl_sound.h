@@ -1,0 +1,75 @@
+// Sound effects on SDL_mixer. Each buffer keeps the wave as stored and plays
+// a copy converted to the mixer's format as if recorded at the buffer's
+// frequency (10000 samples per second unless set otherwise), on a mixer
+// channel of its own.
+//
+// Play and Stop behave like a hardware sound buffer: playing a buffer that is
+// already playing lets it go on, Stop pauses it where it is and the next Play
+// resumes from there; a buffer that played to its end starts again from the
+// beginning.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <string>
+
+#include "platform/sdl/audio.h"
+#include "platform/sound.h"
+
+namespace sb::sdl {
+
+// Linear gain of a volume in hundredths of a decibel (0 = full).
+double GainOfHundredthsDb(int32_t hundredths);
+
+class SdlSoundBuffer : public SoundBuffer {
+ public:
+  // Takes a wave loaded by SDL_LoadWAV.
+  SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint32 length,
+                 const SDL_AudioSpec& spec);
+  ~SdlSoundBuffer() override;
+  SdlSoundBuffer(const SdlSoundBuffer&) = delete;
+  SdlSoundBuffer& operator=(const SdlSoundBuffer&) = delete;
+
+  void Play(uint32_t flags) override;
+  void Stop() override;
+  void SetVolume(int32_t hundredthsOfDecibel) override;
+  void SetPan(int32_t pan) override;
+  // 100 to 200000 samples per second; 0 = the rate stored in the file.
+  // A change rebuilds the converted samples and stops the buffer if it plays.
+  void SetFrequency(int32_t samplesPerSecond) override;
+
+  int channel() const { return channel_; }
+  int frequency() const { return frequency_; }
+  Uint32 playedBytes() const { return chunk_ ? chunk_->alen : 0; }
+
+ private:
+  void Build(int frequency);
+  void FreeChunk();
+  void ApplyPan();
+
+  Audio& audio_;
+  std::shared_ptr<bool> alive_;
+  std::string path_;
+  Uint8* wave_;
+  Uint32 waveLength_;
+  SDL_AudioSpec spec_;
+  int channel_;
+  int frequency_ = 0;
+  Mix_Chunk* chunk_ = nullptr;
+  Uint8* converted_ = nullptr;
+  int volume_ = MIX_MAX_VOLUME;
+  int32_t pan_ = 0;
+};
+
+class SdlSoundOutput : public SoundOutput {
+ public:
+  explicit SdlSoundOutput(Audio& audio) : audio_(audio) {}
+  void SetCooperativeLevel(int32_t level) override;
+  SoundRef CreateSoundBufferFromFile(const std::string& path) override;
+
+ private:
+  Audio& audio_;
+};
+
+}  // namespace sb::sdl

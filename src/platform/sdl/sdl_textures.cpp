@@ -1,0 +1,62 @@
+#include "platform/sdl/sdl_textures.h"
+
+#include "core/runtime_error.h"
+#include "platform/sdl/float_status.h"
+#include "platform/sdl/paths.h"
+
+namespace sb::sdl {
+
+SDL_Surface* LoadKeyedBitmap(const std::string& path) {
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  if (file == nullptr) {
+    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
+  }
+  SDL_Surface* loaded = SDL_LoadBMP_RW(file, 1);
+  if (loaded == nullptr) {
+    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
+  }
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(loaded);
+  if (argb == nullptr) {
+    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
+  }
+  // Exactly opaque black is the transparent colour, whatever the file's
+  // pixel format or palette.
+  SDL_LockSurface(argb);
+  for (int y = 0; y < argb->h; ++y) {
+    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(argb->pixels) + y * argb->pitch);
+    for (int x = 0; x < argb->w; ++x) {
+      if (row[x] == 0xFF000000u) row[x] = 0;
+    }
+  }
+  SDL_UnlockSurface(argb);
+  return argb;
+}
+
+SdlTexture::SdlTexture(std::string path, SDL_Surface* surface)
+    : path_(std::move(path)), surface_(surface), width_(surface->w), height_(surface->h) {}
+
+SdlTexture::~SdlTexture() {
+  if (surface_ != nullptr) SDL_FreeSurface(surface_);
+}
+
+const GpuImageRef& SdlTexture::Image(Video& video) {
+  const bool stale = !image_ || (image_->texture() == nullptr && surface_ != nullptr);
+  if (stale && surface_ != nullptr && video.renderer() != nullptr) {
+    image_ = MakeGpuImage(video.renderer(), video.life(), surface_, path_.c_str());
+    SDL_FreeSurface(surface_);
+    surface_ = nullptr;
+  }
+  if (!image_) Fail(ErrorKind::PlatformCall, "texture " + path_ + " drawn with no graphics device");
+  return image_;
+}
+
+TextureRef SdlTextureLoader::LoadTexture(const std::string& path) {
+  FloatStatusKeeper keep;
+  const std::string file = ToSlashes(path);
+  auto texture = std::make_shared<SdlTexture>(path, LoadKeyedBitmap(file));
+  if (video_.renderer() != nullptr) texture->Image(video_);
+  return texture;
+}
+
+}  // namespace sb::sdl
