@@ -34,7 +34,13 @@ int RecordBuffer::Take(InputRecord* out, int capacity) {
 
 void SdlKeyboard::GetDeviceState(uint8_t (&state)[256]) {
   if (!acquired_) Fail(ErrorKind::PlatformCall, "keyboard read before it was acquired");
-  for (int k = 0; k < 256; ++k) state[k] = state_[k];
+  bool releaseOwed = false;
+  for (int k = 0; k < 256; ++k) {
+    state[k] = state_[k] | tapped_[k];
+    if (tapped_[k] != 0 && state_[k] == 0) releaseOwed = true;
+    tapped_[k] = 0;
+  }
+  if (releaseOwed) changed_ = true;
 }
 
 int SdlKeyboard::GetDeviceData(InputRecord* records, int capacity) {
@@ -49,6 +55,7 @@ void SdlKeyboard::OnKey(const SDL_KeyboardEvent& key) {
   if (down && (key.repeat != 0 || state_[code] != 0)) return;
   if (!down && state_[code] == 0) return;
   state_[code] = down ? kPressed : 0;
+  if (down) tapped_[code] = kPressed;
   buffer_.Push(InputRecord{code, down ? kPressed : 0u, 0, 0, 0});
   changed_ = true;
 }

@@ -42,6 +42,10 @@ class SdlKeyboard : public Keyboard {
 
  private:
   uint8_t state_[256] = {};
+  // Keys pressed since the state was last read. A tap shorter than a pass
+  // (pressed and released between two reads) still reads as held once, and
+  // its release is delivered by a notification at the next yield.
+  uint8_t tapped_[256] = {};
   RecordBuffer buffer_;
   int32_t event_ = 0;
   bool acquired_ = false;

@@ -10,8 +10,13 @@ namespace sb::sdl {
 
 FontChoice ChooseFont(const std::string& face, int points) {
   FontChoice choice;
-  choice.file = face == "technical" ? "DejaVuSansMono-Bold.ttf" : "DejaVuSans-Bold.ttf";
+  const bool technical = face == "technical";
+  choice.file = technical ? "DejaVuSansMono-Bold.ttf" : "DejaVuSans-Bold.ttf";
   choice.pixels = static_cast<int>(std::lround(points * 96.0 / 72.0));
+  // The monospaced face runs wide: one pixel less lets the longest figure
+  // line of the design description ("Acceleration Rate:0.25") fit its
+  // 200-pixel area instead of losing its last digit.
+  if (technical) choice.pixels -= 1;
   if (choice.pixels < 1) choice.pixels = 1;
   return choice;
 }

@@ -106,6 +106,29 @@ TEST_F(InputTest, ReleasingAAndPressingDInOnePassLeavesOnlyDHeldInTheGame) {
   EXPECT_FALSE(form->KeyDown[30]);
 }
 
+TEST_F(InputTest, AKeyTappedWithinOnePassIsHeldForOnePass) {
+  auto form = std::make_unique<Form1>(*platform_);
+  form->KeyboardEvent = kKeyboardEvent;
+  Key(SDL_SCANCODE_ESCAPE, true);
+  Key(SDL_SCANCODE_ESCAPE, false);
+  platform_->window().Yield(*form);
+  EXPECT_TRUE(form->KeyDown[1]);
+  // The release reaches the game at the next yield, without a new event.
+  platform_->window().Yield(*form);
+  EXPECT_FALSE(form->KeyDown[1]);
+  // A tap of a key that stays held elsewhere does not disturb it.
+  Key(SDL_SCANCODE_W, true);
+  platform_->window().Yield(*form);
+  Key(SDL_SCANCODE_SPACE, true);
+  Key(SDL_SCANCODE_SPACE, false);
+  platform_->window().Yield(*form);
+  EXPECT_TRUE(form->KeyDown[17]);
+  EXPECT_TRUE(form->KeyDown[57]);
+  platform_->window().Yield(*form);
+  EXPECT_TRUE(form->KeyDown[17]);
+  EXPECT_FALSE(form->KeyDown[57]);
+}
+
 TEST_F(InputTest, KeyRepeatsAreNotNewPresses) {
   RecordingSink sink(platform_->keyboard());
   Key(SDL_SCANCODE_N, true);

@@ -255,7 +255,9 @@ bool Ink(uint32_t p) {
 TEST_F(RenderTest, TextBreaksLinesAtCarriageReturns) {
   const FontRef font = platform_->text().CreateFont("technical", 12, true);
   const int skip = dynamic_cast<sdl::SdlFont&>(*font).lineSkip();
-  EXPECT_EQ(skip, 19);  // DejaVu Sans Mono Bold at 16 pixels
+  EXPECT_EQ(skip, 18);  // DejaVu Sans Mono Bold at 15 pixels
+  // The longest figure line of a design's description fits its area.
+  EXPECT_LE(TextWidth(font, "Acceleration Rate:0.25"), 200);
   platform_->text().DrawText(font, kWhite, "HHHH\r\rHH", Rect{100, 100, 400, 300}, 0);
   const Screenshot shot(*platform_);
   const Screenshot::Box first = shot.Find(Ink, 100, 100 + skip);
@@ -273,8 +275,8 @@ TEST_F(RenderTest, RightAlignedTextEndsAtTheRectanglesRightEdge) {
   const FontRef font = platform_->text().CreateFont("technical", 12, true);
   platform_->text().DrawText(font, 0xFFFF1F1F, "WIN HH\rH", Rect{0, 0, 800, 200}, 2);
   const Screenshot shot(*platform_);
-  const Screenshot::Box first = shot.Find(Ink, 0, 19);
-  const Screenshot::Box second = shot.Find(Ink, 19, 38);
+  const Screenshot::Box first = shot.Find(Ink, 0, 18);
+  const Screenshot::Box second = shot.Find(Ink, 18, 36);
   EXPECT_NEAR(first.x1, 799, 3);
   EXPECT_NEAR(second.x1, 799, 3);
   // Each line is aligned on its own.
