@@ -24,12 +24,20 @@ wait_until 10 test -s "$work/stderr.txt" || fail "nothing on stderr within 10 s"
 # The message box holds the program until it is dismissed.
 wait_until 5 sh -c "xdotool search --onlyvisible --name . >/dev/null 2>&1" ||
   fail "no message box"
-sleep 0.3
+sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the program ended without waiting for the message box"
-wid=$(xdotool search --onlyvisible --name . | tail -1)
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
-xdotool key --window "$wid" Return
-xdotool key Return 2>/dev/null || true
+shot "$work/message.png"
+[ "$(lit_fraction "$work/message.png" 0 0 1024 768)" != 0 ] || fail "the message box is blank"
+# Return on the visible window dismisses it.
+for _ in $(seq 1 20); do
+  kill -0 "$pid" 2>/dev/null || break
+  for wid in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    xdotool windowfocus --sync "$wid" >/dev/null 2>&1 || true
+    xdotool key --window "$wid" Return >/dev/null 2>&1 || true
+  done
+  xdotool key Return >/dev/null 2>&1 || true
+  sleep 0.25
+done
 
 status=0
 wait_until 5 sh -c "! kill -0 $pid 2>/dev/null" || fail "still running after Return"
