@@ -1,6 +1,9 @@
 #include "platform/sdl/video.h"
 
+#include <unistd.h>
+
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "core/runtime_error.h"
@@ -24,6 +27,34 @@ bool IsSoftware(SDL_Renderer* renderer) {
   SDL_RendererInfo info;
   if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
   return (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
+// An OpenGL renderer that runs on the processor (Mesa's llvmpipe or
+// softpipe, as under Xvfb or on a machine without a graphics driver) only
+// costs: SDL's own software renderer draws this game as fast, starts in half
+// the time and needs less than half the memory.
+bool IsEmulatedOpenGl(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr ||
+      std::strncmp(info.name, "opengl", 6) != 0) {
+    return false;
+  }
+  using GetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (getString == nullptr) return false;
+  const auto* name = reinterpret_cast<const char*>(getString(0x1F01));  // GL_RENDERER
+  return name != nullptr &&
+         (std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
+          std::strstr(name, "Software Rasterizer") != nullptr);
+}
+
+// Whether any graphics device node is there to accelerate drawing at all.
+bool HasGraphicsDevice() {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+    if (access(entry.path().c_str(), R_OK | W_OK) == 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -97,12 +128,14 @@ void Video::CreateScreen(const PresentParameters& params) {
   const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
   const char* video = SDL_GetCurrentVideoDriver();
   bool software = asked != nullptr ? SDL_strcasecmp(asked, "software") == 0
-                                   : video != nullptr && std::strcmp(video, "offscreen") == 0;
+                                   : (video != nullptr && std::strcmp(video, "offscreen") == 0) ||
+                                         !HasGraphicsDevice();
   if (software) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   window_ = openWindow();
   if (!software) {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (renderer_ == nullptr || IsSoftware(renderer_)) {
+    if (renderer_ == nullptr || IsSoftware(renderer_) ||
+        (asked == nullptr && IsEmulatedOpenGl(renderer_))) {
       if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
       renderer_ = nullptr;
       SDL_DestroyWindow(window_);

@@ -1,0 +1,159 @@
+// Whole battle passes on the SDL platform with the game's own files: start-up
+// to the first drawn selection frame, battle set-up, then passes of AI,
+// Physics, Renderme and the end-of-pass yield, timed one by one.
+//
+//   frame_bench [--passes N] [--paced] [--seed S]
+//
+// Unpaced (the default) it measures what a frame costs; --paced lets Present
+// wait for its 1/60 s deadlines and reports the intervals between presented
+// frames, i.e. the game's speed. Without a display set, it uses the offscreen
+// video driver (software renderer) and the dummy sound driver.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/craft.h"
+#include "core/form1.h"
+#include "core/random.h"
+#include "core/runtime_error.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Millis(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+struct Summary {
+  double median = 0, p99 = 0, mean = 0, sd = 0;
+};
+
+Summary Summarise(std::vector<double> v) {
+  Summary s;
+  if (v.empty()) return s;
+  for (double x : v) s.mean += x;
+  s.mean /= v.size();
+  for (double x : v) s.sd += (x - s.mean) * (x - s.mean);
+  s.sd = std::sqrt(s.sd / v.size());
+  std::sort(v.begin(), v.end());
+  s.median = v[v.size() / 2];
+  s.p99 = v[std::min(v.size() - 1, static_cast<size_t>(std::ceil(v.size() * 0.99)) - 1)];
+  return s;
+}
+
+// Game keys held at random, changed every half second of passes, so the
+// player flies, turns, fires and picks targets.
+void RandomKeys(sb::Form1& form, sb::RandomSource& keys, long pass) {
+  if (pass % 30 != 0) return;
+  const int codes[] = {17, 30, 32, 42, 46, 49, 51, 52, 57, 203, 205};
+  for (int code : codes) form.KeyDown[code] = keys.Next() < (code == 17 || code == 57 ? 0.6 : 0.2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long passes = 600;
+  bool paced = false;
+  uint64_t seed = 1;
+  for (int a = 1; a < argc; ++a) {
+    const std::string arg = argv[a];
+    if (arg == "--passes" && a + 1 < argc) {
+      passes = std::strtol(argv[++a], nullptr, 10);
+    } else if (arg == "--seed" && a + 1 < argc) {
+      seed = std::strtoull(argv[++a], nullptr, 10);
+    } else if (arg == "--paced") {
+      paced = true;
+    } else {
+      std::fprintf(stderr, "usage: frame_bench [--passes N] [--paced] [--seed S]\n");
+      return 2;
+    }
+  }
+  if (passes < 1) passes = 1;
+  if (std::getenv("DISPLAY") == nullptr) setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+
+  sb::SdlPlatformOptions options;
+  options.programFolder = SB_BENCH_PROGRAM_DIR;
+  options.pacePresents = paced;
+  try {
+    const Clock::time_point start = Clock::now();
+    auto platform = sb::CreateSdlPlatform(options);
+    sb::ResetCrafts();
+    auto form = std::make_unique<sb::Form1>(*platform);
+    sb::Form1& f = *form;
+    // Start-up as the game runs it, to the first presented selection frame.
+    f.Intialize();
+    f.DesignSTUFF();
+    f.SelectionActive = true;
+    f.SelectedDesign = 1;
+    f.CheckWhichCraft();
+    platform->window().Show();
+    f.buildDisp();
+    sb::Crafts[0].Target = 1;
+    f.Do_Mouse();
+    f.SelecterRender();
+    const double startup = Millis(start, Clock::now());
+
+    // The player's craft, as the Start button spawns it, then set-up.
+    f.SpawnCraft(f.Designs[f.SelectedDesign].Name, 0, 100);
+    f.BattleActive = true;
+    f.SelectionActive = false;
+    f.FixedSeed = seed;
+    const Clock::time_point setUpStart = Clock::now();
+    f.BattleSetUp();
+    const double setUp = Millis(setUpStart, Clock::now());
+
+    sb::RandomSource keys;
+    keys.Seed(seed ^ 0x9e3779b97f4a7c15ull);
+    std::vector<double> pass, render, interval;
+    Clock::time_point lastPresent = Clock::now();
+    for (long n = 0; n < passes; ++n) {
+      RandomKeys(f, keys, n);
+      const Clock::time_point t0 = Clock::now();
+      f.AI();
+      f.Physics();
+      const Clock::time_point t1 = Clock::now();
+      f.Renderme();
+      const Clock::time_point t2 = Clock::now();
+      platform->window().Yield(f);
+      const Clock::time_point t3 = Clock::now();
+      render.push_back(Millis(t1, t2));
+      pass.push_back(Millis(t0, t3));
+      if (n > 0) interval.push_back(Millis(lastPresent, t2));
+      lastPresent = t2;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    std::printf("spacebattle frame benchmark: %ld battle passes, %s, video driver %s\n", passes,
+                paced ? "paced to 60 Hz" : "unpaced", driver ? driver : "default (X11)");
+    std::printf("  start-up to first selection frame  %8.1f ms\n", startup);
+    std::printf("  battle set-up (251 textures)       %8.1f ms\n", setUp);
+    const Summary p = Summarise(pass), r = Summarise(render);
+    std::printf("  whole pass      median %7.3f ms  p99 %7.3f ms  mean %7.3f ms\n", p.median, p.p99,
+                p.mean);
+    std::printf("  Renderme        median %7.3f ms  p99 %7.3f ms  mean %7.3f ms\n", r.median, r.p99,
+                r.mean);
+    if (paced) {
+      const Summary i = Summarise(interval);
+      std::printf("  present interval mean %8.4f ms  sd %7.4f ms  (%.3f steps a second)\n", i.mean,
+                  i.sd, 1000.0 / i.mean);
+    }
+    std::printf("  peak memory                        %8.1f MB\n", usage.ru_maxrss / 1024.0);
+    platform->window().ReleaseDevice();
+  } catch (const sb::GameError& e) {
+    std::fprintf(stderr, "%s\n", e.Line().c_str());
+    return 1;
+  }
+  return 0;
+}
