@@ -1,10 +1,20 @@
 // The game's executable: the SDL platform running the game.
+#include <clocale>
 #include <iostream>
 
 #include "core/entry.h"
+#include "core/runtime_error.h"
 #include "platform/sdl/sdl_platform.h"
 
 int main() {
-  auto platform = sb::CreateSdlPlatform();
-  return sb::RunGame(*platform, std::cerr);
+  // The design description shows its figures with the user's decimal
+  // separator; everything else the game writes is locale-independent.
+  std::setlocale(LC_NUMERIC, "");
+  try {
+    auto platform = sb::CreateSdlPlatform();
+    return sb::RunGame(*platform, std::cerr);
+  } catch (const sb::GameError& e) {
+    std::cerr << e.Line() << '\n';
+    return 1;
+  }
 }

@@ -1,0 +1,109 @@
+// The game's own screens drawn by the SDL platform with the game's own
+// pictures (offscreen driver, software renderer), read back as pixels.
+#include <gtest/gtest.h>
+
+#include "core/form1.h"
+#include "sdl_test_support.h"
+
+namespace sb::sdltest {
+namespace {
+
+// Pixels brighter than this in any channel count as drawn; the background
+// is black.
+constexpr int kLit = 40;
+
+int LitIn(const Screenshot& shot, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      const uint32_t p = shot.At(x, y);
+      if (Red(p) > kLit || Green(p) > kLit || Blue(p) > kLit) ++n;
+    }
+  }
+  return n;
+}
+
+int ChangedIn(const Screenshot& a, const Screenshot& b, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) n += a.At(x, y) != b.At(x, y);
+  }
+  return n;
+}
+
+class GameScreens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetCrafts();
+    platform_ = MakePlatform(SB_TEST_DATA_DIR);
+    form_ = std::make_unique<Form1>(*platform_);
+    Form1& f = *form_;
+    f.Intialize();
+    f.DesignSTUFF();
+    f.SelectionActive = true;
+    f.SelectedDesign = 1;
+    f.CheckWhichCraft();
+    f.buildDisp();
+  }
+  void TearDown() override {
+    form_.reset();
+    ResetCrafts();
+  }
+
+  // The player's "Strike" at (0, 100), the fleet and the scene of seed 7.
+  void StartBattle() {
+    Form1& f = *form_;
+    f.SpawnCraft("Strike", 0, 100);
+    f.BattleActive = true;
+    f.SelectionActive = false;
+    f.FixedSeed = 7;
+    f.BUILDSTUFF();
+    f.Buildit();
+    f.CameraUp.y = 1;  // as the first physics step leaves it
+  }
+
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  std::unique_ptr<Form1> form_;
+};
+
+TEST_F(GameScreens, TheSelectionBoxFramesTheShownDesignsIcon) {
+  form_->Do_Mouse();
+  form_->SelecterRender();
+  const Screenshot shot(*platform_);
+  // Design 1's cell is (60, 0); its 26-pixel icon ends at x 86, so the
+  // box's right edge (x 88 to 91) is drawn by the box alone.
+  EXPECT_GT(LitIn(shot, 88, 0, 92, 32), 40);
+  // The same strip of design 5's cell holds nothing.
+  EXPECT_EQ(LitIn(shot, 328, 0, 332, 32), 0);
+  // The icons of the grid and the three buttons are there.
+  EXPECT_GT(LitIn(shot, 0, 0, 900, 110), 3000);
+  EXPECT_GT(LitIn(shot, 0, 350, 548, 414), 20000);
+}
+
+TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
+  StartBattle();
+  // Only the player's craft in sight: everyone else far away.
+  for (int i = 1; i <= 50; ++i) {
+    Crafts[i].X = 5000;
+    Crafts[i].Y = -5000;
+  }
+  form_->Renderme();
+  const Screenshot empty(*platform_);
+  // The player at the centre of the main view: 16 units of 300 across.
+  EXPECT_GT(LitIn(empty, 492, 364, 532, 404), 150);
+  // The cockpit panel from (872, 0), below the radar.
+  EXPECT_GT(LitIn(empty, 872, 140, 1024, 360), 0.3 * 152 * 220);
+
+  // A craft 200 units to the player's +X shows on the radar to the left of
+  // its centre (936, 64): 400 units each side over 128 pixels.
+  Crafts[5].X = Crafts[0].X + 200;
+  Crafts[5].Y = Crafts[0].Y;
+  form_->Renderme();
+  const Screenshot blip(*platform_);
+  EXPECT_GT(ChangedIn(empty, blip, 896, 56, 912, 72), 4);
+  EXPECT_EQ(ChangedIn(empty, blip, 872, 0, 896, 128), 0);
+  EXPECT_EQ(ChangedIn(empty, blip, 912, 0, 1000, 128), 0);
+}
+
+}  // namespace
+}  // namespace sb::sdltest
