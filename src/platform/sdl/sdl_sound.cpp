@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_sound.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
@@ -140,8 +141,14 @@ SoundRef SdlSoundOutput::CreateSoundBufferFromFile(const std::string& path) {
   SDL_AudioSpec spec;
   Uint8* wave = nullptr;
   Uint32 length = 0;
+  errno = 0;
   SDL_RWops* in = SDL_RWFromFile(file.c_str(), "rb");
-  if (in == nullptr || SDL_LoadWAV_RW(in, 1, &spec, &wave, &length) == nullptr) {
+  if (in == nullptr) {
+    const int error = errno;
+    Fail(ErrorKind::PlatformCall,
+         "cannot load sound " + file + ": " + (error != 0 ? std::strerror(error) : SDL_GetError()));
+  }
+  if (SDL_LoadWAV_RW(in, 1, &spec, &wave, &length) == nullptr) {
     Fail(ErrorKind::PlatformCall, "cannot load sound " + file + ": " + SDL_GetError());
   }
   try {

@@ -1,5 +1,8 @@
 #include "platform/sdl/sdl_textures.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/runtime_error.h"
 #include "platform/sdl/float_status.h"
 #include "platform/sdl/paths.h"
@@ -7,9 +10,12 @@
 namespace sb::sdl {
 
 SDL_Surface* LoadKeyedBitmap(const std::string& path) {
+  errno = 0;
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   if (file == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
+    const int error = errno;
+    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " +
+                                      (error != 0 ? std::strerror(error) : SDL_GetError()));
   }
   SDL_Surface* loaded = SDL_LoadBMP_RW(file, 1);
   if (loaded == nullptr) {
