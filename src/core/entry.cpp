@@ -3,6 +3,8 @@
 #include <memory>
 #include <new>
 #include <ostream>
+#include <stdexcept>
+#include <string>
 
 #include "core/form1.h"
 
@@ -32,6 +34,10 @@ int RunGame(Platform& platform, std::ostream& err) {
     return ReportFatal(platform, err, e.Line());
   } catch (const std::bad_alloc&) {
     return ReportFatal(platform, err, "spacebattle: run-time error: out of memory");
+  } catch (const std::exception& e) {
+    // Nothing the game does throws these; a library that does still ends
+    // the program with one line rather than an abort.
+    return ReportFatal(platform, err, std::string("spacebattle: run-time error: ") + e.what());
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
 
 #include "core/checked.h"
 #include "core/entry.h"
@@ -60,6 +61,13 @@ TEST_F(FatalReport, FloatingPointError) {
     Fail(ErrorKind::FloatingPoint, "division by zero");
   };
   ExpectOneLine(Run(), "floating-point error in Physics: division by zero");
+}
+
+TEST_F(FatalReport, ALibraryExceptionIsReportedTheSameWay) {
+  platform.onYield = [](int, headless::HeadlessPlatform&) {
+    throw std::length_error("vector too long");
+  };
+  ExpectOneLine(Run(), "run-time error: vector too long");
 }
 
 TEST_F(FatalReport, EscapeEndsWithStatusZeroAndNoMessage) {
