@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "modes.h"
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 
 namespace sb::bench {
 namespace {

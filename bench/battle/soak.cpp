@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "modes.h"
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 
 namespace sb::bench {
 

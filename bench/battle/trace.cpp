@@ -6,8 +6,8 @@
 
 #include "modes.h"
 #include "platform/headless/call_json.h"
-#include "support/battle_harness.h"
-#include "support/battle_trace.h"
+#include "battle/battle_harness.h"
+#include "battle/battle_trace.h"
 
 namespace sb::bench {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <set>
 
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 
 namespace sb {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <set>
 
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 #include "support/test_support.h"
 
 namespace sb {

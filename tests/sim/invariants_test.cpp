@@ -6,7 +6,7 @@
 #include <functional>
 #include <limits>
 
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 
 namespace sb {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <set>
 
-#include "support/battle_harness.h"
+#include "battle/battle_harness.h"
 
 namespace sb {
 namespace {

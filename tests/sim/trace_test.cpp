@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "support/battle_harness.h"
-#include "support/battle_trace.h"
+#include "battle/battle_harness.h"
+#include "battle/battle_trace.h"
 
 namespace sb {
 namespace {
