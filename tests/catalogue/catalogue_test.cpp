@@ -128,14 +128,5 @@ TEST(Catalogue, ARangeThatDoublesPastSixteenBitsIsAnOverflowAndWritesNothing) {
   EXPECT_TRUE(f.Designs[0].Name.empty());
 }
 
-TEST(Catalogue, ArmourRoundsHalfToEvenIntoTheShield) {
-  test::Game game;
-  Form1& f = *game.form;
-  f.AddDesign("A", "a.bmp", 1, 8, 8, 5, 0.5f, 5, 2.5f, 1, 10, 1, "R", 100, 10, false);
-  f.AddDesign("B", "b.bmp", 1, 8, 8, 5, 0.5f, 5, 3.5f, 1, 10, 1, "R", 100, 10, false);
-  EXPECT_EQ(f.Designs[0].MaxShield, 2);
-  EXPECT_EQ(f.Designs[1].MaxShield, 4);
-}
-
 }  // namespace
 }  // namespace sb

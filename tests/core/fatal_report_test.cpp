@@ -2,8 +2,11 @@
 // same line in the message box, a released device and status 1.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "core/checked.h"
 #include "core/entry.h"
@@ -43,31 +46,28 @@ TEST_F(FatalReport, FailedLoadNamesTheFile) {
                 "failed platform call in Intialize: cannot load sound /headless/sfx/fire.wav");
 }
 
-TEST_F(FatalReport, IndexOutOfRange) {
-  platform.onYield = [](int, headless::HeadlessPlatform&) {
-    Fail(ErrorKind::IndexOutOfRange, "201 outside 0..200");
+// Every kind of error, raised in the middle of the selection loop.
+TEST_F(FatalReport, EveryKindEndsWithOneLineAndStatusOne) {
+  const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+      {[] { Fail(ErrorKind::IndexOutOfRange, "201 outside 0..200"); },
+       "index out of range: 201 outside 0..200"},
+      {[] { Add16(32767, 1); }, "overflow: 32768 does not fit in 16 bits"},
+      {[] {
+         ScopedOperation op("Physics");
+         Fail(ErrorKind::FloatingPoint, "division by zero");
+       },
+       "floating-point error in Physics: division by zero"},
+      {[] { throw std::length_error("vector too long"); }, "run-time error: vector too long"},
   };
-  ExpectOneLine(Run(), "index out of range: 201 outside 0..200");
-}
-
-TEST_F(FatalReport, OverflowAndFloatingPointErrorsEndTheSameWay) {
-  platform.onYield = [](int, headless::HeadlessPlatform&) { Add16(32767, 1); };
-  ExpectOneLine(Run(), "overflow: 32768 does not fit in 16 bits");
-}
-
-TEST_F(FatalReport, FloatingPointError) {
-  platform.onYield = [](int, headless::HeadlessPlatform&) {
-    ScopedOperation op("Physics");
-    Fail(ErrorKind::FloatingPoint, "division by zero");
-  };
-  ExpectOneLine(Run(), "floating-point error in Physics: division by zero");
-}
-
-TEST_F(FatalReport, ALibraryExceptionIsReportedTheSameWay) {
-  platform.onYield = [](int, headless::HeadlessPlatform&) {
-    throw std::length_error("vector too long");
-  };
-  ExpectOneLine(Run(), "run-time error: vector too long");
+  for (const auto& [raise, line] : cases) {
+    headless::HeadlessPlatform fresh;
+    fresh.onYield = [&](int, headless::HeadlessPlatform&) { raise(); };
+    std::ostringstream err;
+    EXPECT_EQ(RunGame(fresh, err), 1);
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << err.str();
+    EXPECT_NE(err.str().find(line), std::string::npos) << err.str();
+    EXPECT_EQ(fresh.fatalMessage + "\n", err.str());
+  }
 }
 
 TEST_F(FatalReport, EscapeEndsWithStatusZeroAndNoMessage) {
