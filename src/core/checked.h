@@ -73,9 +73,4 @@ inline int32_t FloorTo32(double v) {
   return FloatToInt<int32_t>(std::floor(v));
 }
 
-// 16-bit Booleans: true is -1, false is 0.
-inline int16_t BoolValue(bool b) {
-  return b ? -1 : 0;
-}
-
 }  // namespace sb

@@ -42,10 +42,6 @@ ScopedOperation::~ScopedOperation() {
   current_operation = previous_;
 }
 
-const char* CurrentOperation() {
-  return current_operation ? current_operation : "";
-}
-
 void ClearFloatStatus() {
   std::feclearexcept(FE_ALL_EXCEPT);
 }

@@ -43,8 +43,6 @@ class ScopedOperation {
   const char* previous_;
 };
 
-const char* CurrentOperation();
-
 // Fails with a floating-point error if the thread's floating-point status
 // shows an overflow, a division by zero or an invalid operation since the
 // last call of ClearFloatStatus().

@@ -3,8 +3,8 @@
 //
 // Each call first checks the floating-point status, so a fault in the
 // method's own arithmetic since the last call ends the game before anything
-// depending on it reaches the screen, and afterwards clears it, so whatever
-// the platform's own work raised is not blamed on the game.
+// depending on it reaches the screen. (The platform keeps the status as it
+// found it, so what its own work raises is never blamed on the game.)
 #pragma once
 
 #include <string>
@@ -67,7 +67,6 @@ class FrameCalls {
   void Guard(const Call& call) {
     CheckFloatStatus();
     call();
-    ClearFloatStatus();
   }
 
   Form1& game_;

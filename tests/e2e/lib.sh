@@ -18,6 +18,32 @@ lit_fraction() {
     -format "%[fx:mean]" info:
 }
 
+# expect_lit FILE X Y W H MIN WHAT: the rectangle is lit above MIN, or the
+# test fails saying WHAT is missing; prints the fraction.
+expect_lit() {
+  local v
+  v=$(lit_fraction "$1" "$2" "$3" "$4" "$5")
+  above "$v" "$6" || fail "$7 ($v)"
+  echo "$v"
+}
+
+# start_game COMMAND...: runs the game in the background (stderr to
+# $work/stderr.txt); its pid is in $pid and it is killed if the script fails.
+start_game() {
+  "$@" 2>"$work/stderr.txt" &
+  pid=$!
+  trap 'kill -9 $pid 2>/dev/null || true' EXIT
+}
+
+# finish_game SECONDS: waits up to SECONDS for the game to end; its exit
+# status is in $status.
+finish_game() {
+  wait_until "$1" sh -c "! kill -0 $pid 2>/dev/null" || fail "still running after $1 s"
+  status=0
+  wait "$pid" || status=$?
+  trap - EXIT
+}
+
 # above VALUE LIMIT: true when VALUE > LIMIT (decimal numbers).
 above() {
   awk -v v="$1" -v l="$2" 'BEGIN { exit !(v > l) }'

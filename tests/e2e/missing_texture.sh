@@ -15,10 +15,7 @@ cp -r "$folder" "$work/game"
 rm "$work/game/Textures/Hud.bmp"
 
 cd "$work"
-SDL_AUDIODRIVER=dummy ./game/spacebattle 2>"$work/stderr.txt" &
-pid=$!
-cleanup() { kill -9 "$pid" 2>/dev/null || true; }
-trap cleanup EXIT
+start_game env SDL_AUDIODRIVER=dummy ./game/spacebattle
 
 wait_until 10 test -s "$work/stderr.txt" || fail "nothing on stderr within 10 s"
 # The message box holds the program until it is dismissed.
@@ -39,10 +36,7 @@ for _ in $(seq 1 20); do
   sleep 0.25
 done
 
-status=0
-wait_until 5 sh -c "! kill -0 $pid 2>/dev/null" || fail "still running after Return"
-wait "$pid" || status=$?
-trap - EXIT
+finish_game 5
 
 lines=$(grep -c . "$work/stderr.txt" || true)
 line=$(grep -v -e "^ALSA" -e "CRITICAL" "$work/stderr.txt" | head -1)

@@ -26,16 +26,11 @@ for f in usr/bin/spacebattle usr/lib/spacebattle/spacebattle usr/lib/spacebattle
   [ -e "$work/root/$f" ] || fail "the package lacks $f"
 done
 
-SDL_AUDIODRIVER=dummy "$work/root/usr/bin/spacebattle" 2>"$work/stderr.txt" &
-pid=$!
-trap 'kill -9 $pid 2>/dev/null || true' EXIT
+start_game env SDL_AUDIODRIVER=dummy "$work/root/usr/bin/spacebattle"
 wait_until 10 screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the installed game ended early: $(cat "$work/stderr.txt")"
 xdotool key Escape
-status=0
-wait_until 3 sh -c "! kill -0 $pid 2>/dev/null" || fail "the installed game did not quit on Escape"
-wait "$pid" || status=$?
-trap - EXIT
+finish_game 3
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "PASS"

@@ -1,8 +1,5 @@
 #include "platform/headless/headless_platform.h"
 
-#include <filesystem>
-#include <sstream>
-
 #include "core/runtime_error.h"
 
 namespace sb::headless {
@@ -343,7 +340,6 @@ Window& HeadlessPlatform::window() {
   return impl_->window;
 }
 Device& HeadlessPlatform::CreateDevice(const PresentParameters& params) {
-  deviceCreated = true;
   Record({"CreateDevice",
           {double(params.BackBufferWidth), double(params.BackBufferHeight),
            params.Windowed ? 1.0 : 0.0}});
@@ -394,8 +390,7 @@ std::vector<Call> HeadlessPlatform::CallsSince(size_t from) const {
 void HeadlessPlatform::LoadCheck(const std::string& what, const std::string& path) {
   const std::string name = FileNameOf(path);
   const std::string file = ToForwardSlashes(path);
-  if (failingFiles.count(name) != 0 ||
-      (requireFilesOnDisk && !std::filesystem::is_regular_file(file))) {
+  if (failingFiles.count(name) != 0) {
     Fail(ErrorKind::PlatformCall, "cannot load " + what + " " + file);
   }
 }
@@ -440,25 +435,12 @@ void HeadlessPlatform::DeliverYield(NotificationSink& sink) {
   }
   if (keyNotificationPending_ && keyboardEvent != 0) {
     keyNotificationPending_ = false;
-    lastEvent = keyboardEvent;
     sink.DirectXEvent8_DXCallback(keyboardEvent);
   }
   if (musicNotificationPending_ && musicEvent != 0) {
     musicNotificationPending_ = false;
-    lastEvent = musicEvent;
     sink.DirectXEvent8_DXCallback(musicEvent);
   }
-}
-
-std::string Describe(const Call& call) {
-  std::ostringstream out;
-  out << call.op;
-  for (double v : call.n) out << ' ' << v;
-  if (!call.s.empty()) out << " \"" << call.s << '"';
-  if (!call.font.empty()) out << " font=" << call.font;
-  if (!call.quad.empty()) out << " quad(" << call.quad[0].X << ',' << call.quad[0].Y << ")";
-  if (!call.points.empty()) out << " points=" << call.points.size();
-  return out.str();
 }
 
 }  // namespace sb::headless

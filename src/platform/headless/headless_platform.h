@@ -76,16 +76,12 @@ class HeadlessPlatform : public Platform {
   uint64_t clockSeed = 12345;
   // Loads of these file names (last path component) fail.
   std::set<std::string> failingFiles;
-  // When set, loads also fail for files missing on disk.
-  bool requireFilesOnDisk = false;
   std::string programFolder = "/headless";
   DisplayMode displayMode{1920, 1080, 60, 22};
 
   // ---- State the tests read ----
-  int32_t lastEvent = 0;
   int32_t keyboardEvent = 0;  // as set by the game
   int32_t musicEvent = 0;
-  bool deviceCreated = false;
   bool deviceReleased = false;
   std::string fatalMessage;
   // Music: which segment file is playing ("" for none).
@@ -106,8 +102,5 @@ class HeadlessPlatform : public Platform {
   struct Impl;
   Impl* impl_;
 };
-
-// A call as one line of text, for test failure messages.
-std::string Describe(const Call& call);
 
 }  // namespace sb::headless
