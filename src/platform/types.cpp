@@ -7,4 +7,11 @@ std::string FileNameOf(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string ToSlashes(std::string path) {
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
 }  // namespace sb

@@ -80,4 +80,7 @@ using FontRef = std::shared_ptr<Font>;
 // The last component of a path given with backslashes or slashes.
 std::string FileNameOf(const std::string& path);
 
+// The game joins names with backslashes; the file system wants '/'.
+std::string ToSlashes(std::string path);
+
 }  // namespace sb

@@ -6,13 +6,6 @@ namespace sb::headless {
 
 namespace {
 
-std::string ToForwardSlashes(std::string path) {
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  return path;
-}
-
 class NamedTexture : public Texture {
  public:
   explicit NamedTexture(std::string path) : path_(std::move(path)) {}
@@ -389,7 +382,7 @@ std::vector<Call> HeadlessPlatform::CallsSince(size_t from) const {
 
 void HeadlessPlatform::LoadCheck(const std::string& what, const std::string& path) {
   const std::string name = FileNameOf(path);
-  const std::string file = ToForwardSlashes(path);
+  const std::string file = ToSlashes(path);
   if (failingFiles.count(name) != 0) {
     Fail(ErrorKind::PlatformCall, "cannot load " + what + " " + file);
   }

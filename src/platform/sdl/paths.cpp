@@ -6,13 +6,6 @@
 
 namespace sb::sdl {
 
-std::string ToSlashes(std::string path) {
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  return path;
-}
-
 std::string ExecutableFolder() {
   char* base = SDL_GetBasePath();
   if (base == nullptr) return "";

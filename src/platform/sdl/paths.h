@@ -1,11 +1,9 @@
-// File paths: the game joins names with backslashes; the file system wants '/'.
+// Where the executable lives, and whether a file is there.
 #pragma once
 
 #include <string>
 
 namespace sb::sdl {
-
-std::string ToSlashes(std::string path);
 
 // The folder of the executable, without a trailing separator; empty if the
 // system cannot tell.

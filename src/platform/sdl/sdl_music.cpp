@@ -12,6 +12,7 @@
 #include "platform/sdl/midi_length.h"
 #include "platform/sdl/paths.h"
 #include "platform/sdl/sdl_sound.h"
+#include "platform/types.h"
 
 namespace sb::sdl {
 

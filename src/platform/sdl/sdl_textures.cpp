@@ -5,7 +5,7 @@
 
 #include "core/runtime_error.h"
 #include "platform/sdl/float_status.h"
-#include "platform/sdl/paths.h"
+#include "platform/types.h"
 
 namespace sb::sdl {
 
