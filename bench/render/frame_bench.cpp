@@ -91,14 +91,7 @@ int main(int argc, char** argv) {
     auto form = std::make_unique<sb::Form1>(*platform);
     sb::Form1& f = *form;
     // Start-up as the game runs it, to the first presented selection frame.
-    f.Intialize();
-    f.DesignSTUFF();
-    f.SelectionActive = true;
-    f.SelectedDesign = 1;
-    f.CheckWhichCraft();
-    platform->window().Show();
-    f.buildDisp();
-    sb::Crafts[0].Target = 1;
+    f.StartUp();
     f.Do_Mouse();
     f.SelecterRender();
     const double startup = Millis(start, Clock::now());

@@ -75,6 +75,10 @@ class Form1 : public NotificationSink {
   // one yield to the window system.
   void EndOfPass();  // core/
 
+  // Start-up up to the selection loop: platform, catalogue, the default
+  // design's description, the window and the grid.
+  void StartUp();  // core/
+
   // Battle set-up after the selection loop: spawn, build the scene, start
   // the battle tune.
   void BattleSetUp();  // core/

@@ -8,14 +8,7 @@ Form1::Form1(Platform& platform) : P(platform) {}
 Form1::~Form1() = default;
 
 void Form1::Form_Load() {
-  Intialize();
-  DesignSTUFF();
-  SelectionActive = true;
-  SelectedDesign = 1;
-  CheckWhichCraft();
-  P.window().Show();
-  buildDisp();
-  Crafts[0].Target = 1;  // the station's entry, until the scene draws a random first target
+  StartUp();
 
   while (SelectionActive) {
     Do_Mouse();
@@ -31,6 +24,17 @@ void Form1::Form_Load() {
     Renderme();
     EndOfPass();
   }
+}
+
+void Form1::StartUp() {
+  Intialize();
+  DesignSTUFF();
+  SelectionActive = true;
+  SelectedDesign = 1;
+  CheckWhichCraft();
+  P.window().Show();
+  buildDisp();
+  Crafts[0].Target = 1;  // the station's entry, until the scene draws a random first target
 }
 
 void Form1::BattleSetUp() {
