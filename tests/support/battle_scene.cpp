@@ -1,9 +1,10 @@
 #include "support/battle_scene.h"
 
-#include <sstream>
-
 namespace sb::test {
 
+namespace {
+
+// A square of half-size w x h around the origin, white with alpha 0.
 void BuildCraftQuad(Craft& c) {
   const float w = c.Width, h = c.Height;
   const float xs[4] = {-w, w, w, -w}, ys[4] = {-h, -h, h, h};
@@ -12,6 +13,8 @@ void BuildCraftQuad(Craft& c) {
     c.Quad[k] = LitVertex{xs[k], ys[k], 0, 0x00FFFFFF, 0, us[k], vs[k]};
   }
 }
+
+}  // namespace
 
 BattleScene::BattleScene() : f(*form), p(platform) {
   f.Intialize();
@@ -45,16 +48,6 @@ std::vector<const headless::Call*> Named(const std::vector<headless::Call>& call
     if (c.op == op) found.push_back(&c);
   }
   return found;
-}
-
-std::vector<std::string> QuadCorners(const std::vector<headless::Call>& calls) {
-  std::vector<std::string> corners;
-  for (const auto* c : Named(calls, "DrawQuad")) {
-    std::ostringstream s;
-    s << c->quad[0].X << ',' << c->quad[0].Y;
-    corners.push_back(s.str());
-  }
-  return corners;
 }
 
 Matrix MatrixOf(const headless::Call& setTransform) {

@@ -23,18 +23,12 @@ struct BattleScene : Game {
   void PlaceStar(int s, float x, float y);
 };
 
-// Squares of half-size w x h around the origin, white with alpha 0.
-void BuildCraftQuad(Craft& c);
-
 // The calls named `op`; the pointers point into `calls`, which must outlive
 // them (so no temporaries).
 std::vector<const headless::Call*> Named(const std::vector<headless::Call>& calls,
                                          const std::string& op);
 std::vector<const headless::Call*> Named(std::vector<headless::Call>&& calls,
                                          const std::string& op) = delete;
-
-// First corner of each DrawQuad, as "x,y".
-std::vector<std::string> QuadCorners(const std::vector<headless::Call>& calls);
 
 // The 16 numbers of a recorded matrix as a Matrix.
 Matrix MatrixOf(const headless::Call& setTransform);

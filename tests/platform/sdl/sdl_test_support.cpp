@@ -6,24 +6,14 @@
 #include <atomic>
 #include <fstream>
 
-#include "platform/d3dx_math.h"
-
 namespace sb::sdltest {
 
 namespace {
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-void PutBig(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+// `bytes` bytes of `v`, least significant first unless `big`.
+void Put(std::vector<uint8_t>& out, uint32_t v, int bytes, bool big = false) {
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<uint8_t>(v >> 8 * (big ? bytes - 1 - i : i)));
 }
 
 }  // namespace
@@ -35,26 +25,14 @@ ScratchFolder::ScratchFolder() {
   std::filesystem::create_directories(path_);
 }
 
-ScratchFolder::~ScratchFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder, bool pace) {
-  SdlPlatformOptions options;
-  options.programFolder = folder;
-  options.dataFolder = SB_TEST_DATA_DIR;
-  options.pacePresents = pace;
-  return std::make_unique<sdl::SdlPlatform>(options);
+std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder) {
+  return std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{
+      .programFolder = folder, .dataFolder = SB_TEST_DATA_DIR, .pacePresents = false});
 }
 
 Device& OpenScreen(sdl::SdlPlatform& platform) {
-  PresentParameters params;
-  params.BackBufferWidth = 1024;
-  params.BackBufferHeight = 768;
-  params.BackBufferCount = 1;
-  params.SwapEffect = 2;
-  Device& device = platform.CreateDevice(params);
+  Device& device = platform.CreateDevice(PresentParameters{
+      .BackBufferWidth = 1024, .BackBufferHeight = 768, .BackBufferCount = 1, .SwapEffect = 2});
   device.SetViewport(Viewport{0, 0, 1024, 768, -1.0f, 100.0f});
   device.Clear(0);
   return device;
@@ -63,54 +41,41 @@ Device& OpenScreen(sdl::SdlPlatform& platform) {
 void WriteBmp(const std::string& path, int width, int height, const std::vector<uint32_t>& rgb) {
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24);
   ASSERT_NE(s, nullptr) << SDL_GetError();
-  for (int y = 0; y < height; ++y) {
-    auto* row = static_cast<uint8_t*>(s->pixels) + y * s->pitch;
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = rgb[static_cast<size_t>(y) * width + x];
-      row[3 * x] = static_cast<uint8_t>(c >> 16);
-      row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(c);
-    }
+  for (int i = 0; i < width * height; ++i) {
+    const uint32_t c = rgb[rgb.size() == 1 ? 0 : static_cast<size_t>(i)];
+    auto* p = static_cast<uint8_t*>(s->pixels) + (i / width) * s->pitch + 3 * (i % width);
+    p[0] = static_cast<uint8_t>(c >> 16);
+    p[1] = static_cast<uint8_t>(c >> 8);
+    p[2] = static_cast<uint8_t>(c);
   }
   ASSERT_EQ(SDL_SaveBMP(s, path.c_str()), 0) << SDL_GetError();
   SDL_FreeSurface(s);
 }
 
-void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb) {
-  WriteBmp(path, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, rgb));
-}
-
 void WriteWav(const std::string& path, int rate, const std::vector<int16_t>& samples) {
-  std::vector<uint8_t> out;
-  const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
-  out.insert(out.end(), {'R', 'I', 'F', 'F'});
-  Put32(out, 36 + dataBytes);
-  out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  Put32(out, 16);
-  Put16(out, 1);  // PCM
-  Put16(out, 1);  // mono
-  Put32(out, static_cast<uint32_t>(rate));
-  Put32(out, static_cast<uint32_t>(rate * 2));
-  Put16(out, 2);
-  Put16(out, 16);
-  out.insert(out.end(), {'d', 'a', 't', 'a'});
-  Put32(out, dataBytes);
-  for (int16_t s : samples) Put16(out, static_cast<uint16_t>(s));
+  const auto dataBytes = static_cast<uint32_t>(samples.size() * 2), r = static_cast<uint32_t>(rate);
+  std::vector<uint8_t> out = {'R', 'I', 'F', 'F'};
+  Put(out, 36 + dataBytes, 4);
+  out.insert(out.end(),
+             {'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0});  // PCM mono
+  Put(out, r, 4);
+  Put(out, 2 * r, 4);
+  out.insert(out.end(), {2, 0, 16, 0, 'd', 'a', 't', 'a'});  // 16-bit
+  Put(out, dataBytes, 4);
+  for (int16_t s : samples) Put(out, static_cast<uint16_t>(s), 2);
   WriteFile(path, out);
 }
 
 std::vector<uint8_t> MidiFile(uint16_t format, uint16_t ticksPerQuarter,
                               const std::vector<std::vector<uint8_t>>& tracks) {
-  std::vector<uint8_t> out = {'M', 'T', 'h', 'd'};
-  PutBig(out, 6, 4);
-  PutBig(out, format, 2);
-  PutBig(out, static_cast<uint32_t>(tracks.size()), 2);
-  PutBig(out, ticksPerQuarter, 2);
-  for (const auto& events : tracks) {
-    std::vector<uint8_t> body = events;
+  std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
+  Put(out, format, 2, true);
+  Put(out, static_cast<uint32_t>(tracks.size()), 2, true);
+  Put(out, ticksPerQuarter, 2, true);
+  for (std::vector<uint8_t> body : tracks) {
     body.insert(body.end(), {0x00, 0xFF, 0x2F, 0x00});
     out.insert(out.end(), {'M', 'T', 'r', 'k'});
-    PutBig(out, static_cast<uint32_t>(body.size()), 4);
+    Put(out, static_cast<uint32_t>(body.size()), 4, true);
     out.insert(out.end(), body.begin(), body.end());
   }
   return out;
@@ -124,29 +89,16 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 Screenshot::Screenshot(sdl::SdlPlatform& platform) {
-  sdl::Canvas& canvas = platform.video().canvas();
-  canvas.Flush();
+  platform.video().canvas().Flush();
   SDL_Renderer* renderer = platform.video().renderer();
   SDL_RenderSetViewport(renderer, nullptr);
   SDL_GetRendererOutputSize(renderer, &width_, &height_);
   pixels_.assign(static_cast<size_t>(width_) * height_, 0);
-  const int rc =
-      SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels_.data(), width_ * 4);
-  EXPECT_EQ(rc, 0) << SDL_GetError();
-  canvas.ReapplyViewport();
-}
-
-Screenshot::Box Screenshot::Lit(int level) const {
-  return Find(
-      [level](uint32_t p) { return Red(p) > level || Green(p) > level || Blue(p) > level; });
-}
-
-void SetTopDownCamera(Device& device, float height) {
-  device.SetTransform(TransformType::Projection,
-                      MatrixPerspectiveFovLH(3.14159265358979f / 2.0f, 1.0f, 0.001f, 10000.0f));
-  device.SetTransform(TransformType::View,
-                      MatrixLookAtLH(Vec3f{0, 0, height}, Vec3f{0, 0, 0}, Vec3f{0, 1, 0}));
-  device.SetTransform(TransformType::World, MatrixIdentity());
+  EXPECT_EQ(
+      SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels_.data(), width_ * 4),
+      0)
+      << SDL_GetError();
+  platform.video().canvas().ReapplyViewport();
 }
 
 }  // namespace sb::sdltest

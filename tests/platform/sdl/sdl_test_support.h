@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -19,7 +20,10 @@ namespace sb::sdltest {
 class ScratchFolder {
  public:
   ScratchFolder();
-  ~ScratchFolder();
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
   const std::filesystem::path& path() const { return path_; }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
@@ -28,61 +32,22 @@ class ScratchFolder {
 };
 
 // The platform reading game files from `folder`, with pacing off.
-std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder, bool pace = false);
+std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder);
 
 // Opens the 1024 x 768 screen.
 Device& OpenScreen(sdl::SdlPlatform& platform);
 
-// A picture of ARGB pixels (alpha ignored: BMP files are 24-bit), row-major.
+// A 24-bit picture of RGB pixels, row-major; one colour when `rgb` has one entry.
 void WriteBmp(const std::string& path, int width, int height, const std::vector<uint32_t>& rgb);
-void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb);
 
 // A mono 16-bit wave of `samples` at `rate` samples per second.
 void WriteWav(const std::string& path, int rate, const std::vector<int16_t>& samples);
 
-// A one-track MIDI file from raw track events (delta times included), with
-// `ticksPerQuarter`; the end-of-track event is appended.
+// A MIDI file of `tracks` of raw events (delta times included), with
+// `ticksPerQuarter`; each track's end-of-track event is appended.
 std::vector<uint8_t> MidiFile(uint16_t format, uint16_t ticksPerQuarter,
                               const std::vector<std::vector<uint8_t>>& tracks);
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
-
-// The whole logical screen as ARGB pixels, after flushing pending drawing.
-class Screenshot {
- public:
-  explicit Screenshot(sdl::SdlPlatform& platform);
-  uint32_t At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-  int width() const { return width_; }
-  int height() const { return height_; }
-  // Bounding box of pixels matching `pred` (x0 > x1 when none).
-  struct Box {
-    int x0, y0, x1, y1;
-    int width() const { return x1 - x0 + 1; }
-    int height() const { return y1 - y0 + 1; }
-    bool empty() const { return x0 > x1; }
-  };
-  // In rows y0 to y1 - 1 (all rows by default).
-  template <typename Pred>
-  Box Find(Pred pred, int y0 = 0, int y1 = -1) const {
-    Box box{width_, height_, -1, -1};
-    for (int y = y0; y < (y1 < 0 ? height_ : y1); ++y) {
-      for (int x = 0; x < width_; ++x) {
-        if (pred(At(x, y))) {
-          box.x0 = std::min(box.x0, x);
-          box.y0 = std::min(box.y0, y);
-          box.x1 = std::max(box.x1, x);
-          box.y1 = std::max(box.y1, y);
-        }
-      }
-    }
-    return box;
-  }
-  // Bounding box of pixels brighter than `level` in any channel.
-  Box Lit(int level = 40) const;
-
- private:
-  int width_ = 0, height_ = 0;
-  std::vector<uint32_t> pixels_;
-};
 
 inline int Red(uint32_t argb) {
   return (argb >> 16) & 0xFF;
@@ -94,8 +59,34 @@ inline int Blue(uint32_t argb) {
   return argb & 0xFF;
 }
 
-// The camera 150 units above (0, 0) looking down, as the battle view sets it.
-void SetTopDownCamera(Device& device, float height);
+// The whole logical screen as ARGB pixels, after flushing pending drawing.
+class Screenshot {
+ public:
+  explicit Screenshot(sdl::SdlPlatform& platform);
+  uint32_t At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+  struct Box {
+    int x0, y0, x1, y1;  // x0 > x1 when empty
+    int width() const { return x1 - x0 + 1; }
+    int height() const { return y1 - y0 + 1; }
+    bool empty() const { return x0 > x1; }
+  };
+  // Bounding box of pixels matching `pred` in rows y0 to y1 - 1 (all by default).
+  template <typename Pred>
+  Box Find(Pred pred, int y0 = 0, int y1 = -1) const {
+    Box box{width_, height_, -1, -1};
+    for (int y = y0; y < (y1 < 0 ? height_ : y1); ++y) {
+      for (int x = 0; x < width_; ++x) {
+        if (!pred(At(x, y))) continue;
+        box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x), std::max(box.y1, y)};
+      }
+    }
+    return box;
+  }
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
 
 // Runs a platform call, returning the run-time error's detail ("" if none).
 template <typename F>
