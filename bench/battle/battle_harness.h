@@ -17,13 +17,10 @@
 #include <vector>
 
 #include "core/form1.h"
+#include "core/key_codes.h"
 #include "platform/headless/headless_platform.h"
 
 namespace sb::harness {
-
-// Every key the battle reads: W, A, D, Left Shift, C, N, comma, period,
-// Space, Left arrow, Right arrow.
-inline constexpr int kGameKeys[] = {17, 30, 32, 42, 46, 49, 51, 52, 57, 203, 205};
 
 // A seeded random key sequence with its own generator, so that it never
 // disturbs the game's random sequence. In each pass every game key flips
@@ -33,7 +30,7 @@ class KeyScript {
   explicit KeyScript(uint64_t seed) : engine_(seed ^ 0x9E3779B97F4A7C15ull) {}
 
   void Step(headless::HeadlessPlatform& platform) {
-    for (int code : kGameKeys) {
+    for (int code : keys::kBattleKeys) {
       if (engine_() % 8 != 0) continue;
       if (platform.KeyHeld(code)) {
         platform.ReleaseKey(code);

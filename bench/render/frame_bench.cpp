@@ -21,6 +21,7 @@
 
 #include "core/craft.h"
 #include "core/form1.h"
+#include "core/key_codes.h"
 #include "core/random.h"
 #include "core/runtime_error.h"
 #include "platform/sdl/sdl_platform.h"
@@ -52,10 +53,11 @@ Summary Summarise(std::vector<double> v) {
 
 // Game keys held at random, changed every half second of passes, so the
 // player flies, turns, fires and picks targets.
-void RandomKeys(sb::Form1& form, sb::RandomSource& keys, long pass) {
+void RandomKeys(sb::Form1& form, sb::RandomSource& chance, long pass) {
   if (pass % 30 != 0) return;
-  const int codes[] = {17, 30, 32, 42, 46, 49, 51, 52, 57, 203, 205};
-  for (int code : codes) form.KeyDown[code] = keys.Next() < (code == 17 || code == 57 ? 0.6 : 0.2);
+  for (int code : sb::keys::kBattleKeys)
+    form.KeyDown[code] =
+        chance.Next() < (code == sb::keys::kW || code == sb::keys::kSpace ? 0.6 : 0.2);
 }
 
 }  // namespace

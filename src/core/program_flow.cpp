@@ -1,5 +1,6 @@
 // Start-up, the selection loop, battle set-up, the battle loop and shut-down.
 #include "core/form1.h"
+#include "core/key_codes.h"
 
 namespace sb {
 
@@ -45,7 +46,7 @@ void Form1::BattleSetUp() {
 }
 
 void Form1::EndOfPass() {
-  if (KeyDown[1]) Form_Unload(1);  // Escape
+  if (KeyDown[keys::kEscape]) Form_Unload(1);
   P.window().Yield(*this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/checked.h"
 #include "core/number_text.h"
 
@@ -12,7 +13,6 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kEnemyRed = 0xFFFF1F1F;
 constexpr uint32_t kShieldCyan = 0xFF99FFFF;
-constexpr double kPi = 3.14159265358979;
 
 }  // namespace
 

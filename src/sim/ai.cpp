@@ -3,14 +3,13 @@
 // and fires.
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/checked.h"
 #include "core/form1.h"
 
 namespace sb {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
 
 // Works out the heading that points craft i at its target and stores it in
 // DesiredHeading. Level targets leave the last value in place. The result

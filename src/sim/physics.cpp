@@ -5,23 +5,20 @@
 // stored back in the field's own width.
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/checked.h"
 #include "core/form1.h"
+#include "core/key_codes.h"
 
 namespace sb {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr double kTurretTurn = 9.42477796076937 / 180;  // 3 degrees
 constexpr float kShotSpeed = 10;
 constexpr int32_t kHitTimer = 103;
 constexpr int16_t kTargetKeyDelay = 2;
 constexpr float kWorldEdge = 10000;
-
-// Key codes.
-constexpr int kKeyW = 17, kKeyA = 30, kKeyD = 32, kKeyLShift = 42, kKeyC = 46, kKeyN = 49;
-constexpr int kKeyComma = 51, kKeyPeriod = 52, kKeySpace = 57, kKeyLeft = 203, kKeyRight = 205;
 
 // Hit timers count down to -1 and rest there; they are only ever compared
 // with 100, so the floor changes nothing visible and a long battle cannot
@@ -84,43 +81,43 @@ void Form1::Physics() {
   // The player's controls.
   const bool alive = player.Armour > 0;
   const double turn = player.TurnRate * kPi / 180 * 2;
-  if (alive && KeyDown[kKeyD]) player.Heading += turn;
-  if (alive && KeyDown[kKeyA]) player.Heading -= turn;
+  if (alive && KeyDown[keys::kD]) player.Heading += turn;
+  if (alive && KeyDown[keys::kA]) player.Heading -= turn;
   {
     const Craft& t = Crafts[player.Target];
     const double dy = static_cast<double>(t.Y) - player.Y;
     const double dx = static_cast<double>(t.X) - player.X;
     TargetDistance = static_cast<float>(std::sqrt(dy * dy + dx * dx));
   }
-  player.Thrusting = alive && KeyDown[kKeyW];
+  player.Thrusting = alive && KeyDown[keys::kW];
   // The count-down rests at -1 once below 0, so idle target keys cannot
   // overflow it; a key acts whenever it is below 0.
   if (KeyRepeatDelay >= 0) KeyRepeatDelay = Sub16(KeyRepeatDelay, 1);
-  if (KeyDown[kKeyPeriod] && player.Target < 50 && KeyRepeatDelay < 0) {
+  if (KeyDown[keys::kPeriod] && player.Target < 50 && KeyRepeatDelay < 0) {
     player.Target = Add16(player.Target, 1);
     KeyRepeatDelay = kTargetKeyDelay;
   }
-  if (player.Acceleration > 0 && KeyDown[kKeyLShift]) {  // boost: no W, no life needed
+  if (player.Acceleration > 0 && KeyDown[keys::kLShift]) {  // boost: no W, no life needed
     player.Thrusting = true;
     player.Speed = 2 * player.MaxSpeed;
   }
-  if (KeyDown[kKeyComma] && player.Target > 0 && KeyRepeatDelay < 0) {
+  if (KeyDown[keys::kComma] && player.Target > 0 && KeyRepeatDelay < 0) {
     player.Target = Sub16(player.Target, 1);
     KeyRepeatDelay = kTargetKeyDelay;
   }
-  if (KeyDown[kKeyN] && KeyRepeatDelay < 0) {
+  if (KeyDown[keys::kN] && KeyRepeatDelay < 0) {
     NextTarget(0, 1.0f);
     KeyRepeatDelay = kTargetKeyDelay;
   }
-  if (KeyDown[kKeyC]) {  // the highest-numbered craft that is after the player
+  if (KeyDown[keys::kC]) {  // the highest-numbered craft that is after the player
     for (int16_t l = 0; l <= 50; ++l) {
       if (Crafts[l].Target == 0) player.Target = l;
     }
   }
-  if (KeyDown[kKeyLeft]) player.TurretAngle -= kTurretTurn;
-  if (KeyDown[kKeyRight]) player.TurretAngle += kTurretTurn;
+  if (KeyDown[keys::kLeft]) player.TurretAngle -= kTurretTurn;
+  if (KeyDown[keys::kRight]) player.TurretAngle += kTurretTurn;
   if (player.Target > 50) player.Target = 0;
-  player.Firing = alive && KeyDown[kKeySpace];
+  player.Firing = alive && KeyDown[keys::kSpace];
 
   // Every craft in turn; later craft see the new positions and damage of
   // earlier ones.

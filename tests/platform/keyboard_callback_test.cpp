@@ -1,12 +1,15 @@
 // Keyboard notifications: the key table follows the held keys.
 #include <gtest/gtest.h>
 
+#include "core/key_codes.h"
 #include "support/test_support.h"
 
 namespace sb {
 namespace {
 
-constexpr int kW = 17, kA = 30, kD = 32;
+using keys::kA;
+using keys::kD;
+using keys::kW;
 
 class KeyboardCallback : public ::testing::Test {
  protected:

@@ -8,7 +8,6 @@ namespace sb {
 namespace {
 
 using test::Arena;
-using test::kPi;
 
 // A combat craft "Strike" (entry 2) after a Drone (entry 3); the player and
 // the station stay far away.

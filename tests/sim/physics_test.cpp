@@ -35,9 +35,9 @@ TEST(Shots, RangeTenFliesNineteenStepsHoldsOnceRidesAndIsOfferedAgainAfterItsRan
   keepOthersBusy();
   ASSERT_EQ(a.form->FreeShotSlot(me), 10);
 
-  a.Hold(kKeySpace);
+  a.Hold(keys::kSpace);
   a.Step();
-  a.Hold(kKeySpace, false);
+  a.Hold(keys::kSpace, false);
   EXPECT_EQ(c.Energy, 100 - 20 + 1);
   EXPECT_FALSE(c.Firing);
   int moves = 1;
@@ -134,15 +134,15 @@ TEST(Damage, DestroyedCraftStopAndRechargeEnergyButNotShields) {
 TEST(Motion, BoostNeedsNoEngineKeyThrustIsCappedAndTheWorldWraps) {
   Arena a;
   Craft& c = Crafts[a.Spawn("Strike", 0, 0)];  // MaxSpeed 2.5
-  a.Hold(kKeyLShift);
+  a.Hold(keys::kLShift);
   a.Step();
   EXPECT_TRUE(c.Thrusting);
   EXPECT_NEAR(c.Y, -5.25, 1e-4);  // 2 x MaxSpeed, plus one step of thrust
-  a.Hold(kKeyLShift, false);
-  a.Hold(kKeyW);
+  a.Hold(keys::kLShift, false);
+  a.Hold(keys::kW);
   a.Step(30);
   EXPECT_FLOAT_EQ(static_cast<float>(c.Speed), 2.5f);
-  a.Hold(kKeyW, false);
+  a.Hold(keys::kW, false);
 
   c.X = -9999.5f;
   c.Y = 9999.5f;
@@ -160,9 +160,9 @@ TEST(PlayerKeys, ADestroyedPlayerNeitherTurnsNorFiresButTurnsItsTurret) {
   Craft& p = Crafts[a.Spawn("Strike", 0, 0)];
   p.Energy = 100;
   p.Armour = 0;
-  a.Hold(kKeyD);
-  a.Hold(kKeyRight);
-  a.Hold(kKeySpace);
+  a.Hold(keys::kD);
+  a.Hold(keys::kRight);
+  a.Hold(keys::kSpace);
   a.Step();
   EXPECT_EQ(p.Heading, 0);
   EXPECT_NEAR(p.TurretAngle, 3 * kPi / 180, 1e-12);
@@ -173,15 +173,15 @@ TEST(PlayerKeys, TargetKeysActOnceEveryThreeStepsAndShareTheirDelay) {
   Arena a;
   Craft& p = Crafts[a.Spawn("Strike", 0, 0)];
   p.Target = 10;
-  a.Hold(kKeyPeriod);
+  a.Hold(keys::kPeriod);
   std::vector<int> targets;
   for (int n = 0; n < 7; ++n) {
     a.Step();
     targets.push_back(p.Target);
   }
   EXPECT_EQ(targets, (std::vector<int>{11, 11, 11, 12, 12, 12, 13}));
-  a.Hold(kKeyPeriod, false);
-  a.Hold(kKeyComma);  // blocked by the period key's delay for two more steps
+  a.Hold(keys::kPeriod, false);
+  a.Hold(keys::kComma);  // blocked by the period key's delay for two more steps
   a.Step(2);
   EXPECT_EQ(p.Target, 13);
   a.Step();
@@ -196,12 +196,12 @@ TEST(PlayerKeys, NStepsPastFriendsAndCPicksTheHighestNumberedAttacker) {
   const int16_t another = a.Spawn("Fox", 70, 70);
   Craft& p = Crafts[player];
   p.Target = friendly;
-  a.Hold(kKeyN);
+  a.Hold(keys::kN);
   a.Step(4);  // one step on, then a valid enemy is kept
   EXPECT_EQ(p.Target, enemy);
-  a.Hold(kKeyN, false);
+  a.Hold(keys::kN, false);
 
-  a.Hold(kKeyC);
+  a.Hold(keys::kC);
   for (int16_t i = 1; i <= 50; ++i) Crafts[i].Target = 5;
   a.Step();
   EXPECT_EQ(p.Target, enemy) << "nobody is after the player: unchanged";
@@ -239,7 +239,7 @@ TEST(Mends, HitTimersAndTheTargetKeyDelayStopFallingBelowZero) {
   EXPECT_EQ(c.ArmourHitTimer, -1);
   EXPECT_EQ(a.form->KeyRepeatDelay, -1);
   c.Target = 3;
-  a.Hold(kKeyPeriod);
+  a.Hold(keys::kPeriod);
   a.Step();  // the key still acts at once
   EXPECT_EQ(c.Target, 4);
 }

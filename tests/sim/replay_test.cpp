@@ -30,7 +30,7 @@ ReplayResult Replay(uint64_t seed, int passes) {
   harness::BattleRun run(seed);
   for (int pass = 1; pass <= passes && result.problem.empty(); ++pass) {
     run.NextKeys();
-    for (int code : harness::kGameKeys) {
+    for (int code : keys::kBattleKeys) {
       if (run.form->KeyDown[code]) result.keysUsed.insert(code);
     }
     run.Pass();
@@ -45,7 +45,7 @@ TEST(Replay, AFixedSeedAndKeyScriptGiveTheCommittedBattle) {
   ASSERT_EQ(first.problem, "");
   // Thrust, turns, boost, fire, N, C, comma, period and both turret keys
   // all take part.
-  EXPECT_EQ(first.keysUsed.size(), std::size(harness::kGameKeys));
+  EXPECT_EQ(first.keysUsed.size(), std::size(keys::kBattleKeys));
   char hex[32];
   std::snprintf(hex, sizeof hex, "0x%016llxull", static_cast<unsigned long long>(first.hash));
   EXPECT_EQ(first.hash, kExpectedHash) << "battle hash is now " << hex;

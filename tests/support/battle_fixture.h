@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "core/angles.h"
+#include "core/key_codes.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -18,11 +20,5 @@ struct Arena : Game {
   void Step(int steps = 1);
   void Hold(int key, bool held = true) { form->KeyDown[key] = held; }
 };
-
-// Key codes.
-constexpr int kKeyW = 17, kKeyA = 30, kKeyD = 32, kKeyLShift = 42, kKeyC = 46, kKeyN = 49;
-constexpr int kKeyComma = 51, kKeyPeriod = 52, kKeySpace = 57, kKeyLeft = 203, kKeyRight = 205;
-
-constexpr double kPi = 3.14159265358979;
 
 }  // namespace sb::test
