@@ -1,0 +1,66 @@
+# Checks of the Debian package against Debian's rules. Sourced by
+# package_test.sh after lib.sh; each function fails the test on a fault.
+
+# check_lintian DEB SOURCE_DIR: lintian finds no error or warning, and no
+# override that silences nothing. Until the manual page is written, its
+# absence is the one warning allowed.
+check_lintian() {
+  local out
+  out=$(lintian --display-info --no-tag-display-limit "$1" 2>/dev/null) || true
+  echo "$out" | sed 's/^/lintian: /'
+  local bad
+  bad=$(grep -E '^(E|W): |unused-override|mismatched-override' <<<"$out" || true)
+  if [ ! -f "$2/docs/spacebattle.6" ]; then
+    bad=$(grep -v ' no-manual-page ' <<<"$bad" || true)
+  fi
+  [ -z "$bad" ] || fail "lintian objects: $bad"
+}
+
+# check_override_reasons FILE ROOT: every override in FILE follows a comment
+# giving its reason, and the package carries FILE when it holds overrides.
+check_override_reasons() {
+  awk '/^[[:space:]]*#/ { reason = 1; next }
+       /^[[:space:]]*$/ { reason = 0; next }
+       !reason { print "override without a reason: " $0; bad = 1 }
+       END { exit bad }' "$1" || fail "$(basename "$1") has overrides without a reason"
+  if grep -qvE '^[[:space:]]*(#|$)' "$1"; then
+    cmp -s "$1" "$2/usr/share/lintian/overrides/spacebattle" ||
+      fail "the package does not carry the lintian overrides"
+  fi
+}
+
+# check_system_links ROOT DEPENDS: the fonts and the sound font are links,
+# not copies, to files that a declared dependency ships. The dependencies'
+# files are then linked into ROOT, as installing them would put them there.
+check_system_links() {
+  local link target owner n=0
+  for link in "$1"/usr/lib/spacebattle/fonts/* "$1"/usr/lib/spacebattle/soundfont/*; do
+    [ -L "$link" ] || fail "${link#"$1"} is a copy, not a link to the system's file"
+    target=$(readlink "$link")
+    if [ "${target:0:1}" != / ]; then
+      target=$(realpath -m "$(dirname "$link")/$target")
+      target=/${target#"$1"/}
+    fi
+    [ -f "$target" ] || fail "${link#"$1"} points at $target, which does not exist"
+    owner=$(dpkg -S "$target" | cut -d: -f1)
+    tr ',' '\n' <<<"$2" | sed 's/(.*//; s/ //g' | grep -qx "$owner" || fail "$target comes from $owner, which the package does not depend on"
+    mkdir -p "$1$(dirname "$target")"
+    ln -sf "$target" "$1$target"
+    n=$((n + 1))
+  done
+  [ "$n" -eq 3 ] || fail "expected two fonts and one sound font, found $n files"
+}
+
+# check_documents ROOT VERSION: the changelog names the package's version,
+# and the software-centre listing is valid.
+check_documents() {
+  local doc=$1/usr/share/doc/spacebattle
+  gzip -t "$doc/changelog.gz" || fail "changelog.gz is not a valid gzip file"
+  zcat "$doc/changelog.gz" | head -1 | grep -qF "spacebattle ($2)" ||
+    fail "the changelog's newest entry is not version $2"
+  grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$doc/copyright" || fail "the copyright file is not machine-readable"
+  local listing
+  listing=$(ls "$1"/usr/share/metainfo/*.metainfo.xml) || fail "no metainfo file"
+  appstreamcli validate --no-net "$listing" >&2 || fail "appstreamcli rejects $(basename "$listing")"
+}
