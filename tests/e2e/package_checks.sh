@@ -19,8 +19,11 @@ check_lintian() {
 # check_override_reasons FILE ROOT: every override in FILE follows a comment
 # giving its reason, and the package carries FILE when it holds overrides.
 check_override_reasons() {
-  awk '/^[[:space:]]*#/ { reason = 1; next }
-       /^[[:space:]]*$/ { reason = 0; next }
+  # The file's opening comment block describes the file, not an override.
+  awk 'NR == 1 { header = 1 }
+       /^[[:space:]]*$/ { header = 0; reason = 0; next }
+       /^[[:space:]]*#/ { if (!header) reason = 1; next }
+       { header = 0 }
        !reason { print "override without a reason: " $0; bad = 1 }
        END { exit bad }' "$1" || fail "$(basename "$1") has overrides without a reason"
   if grep -qvE '^[[:space:]]*(#|$)' "$1"; then
