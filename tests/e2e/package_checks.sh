@@ -6,7 +6,8 @@
 # absence is the one warning allowed.
 check_lintian() {
   local out
-  out=$(lintian --display-info --no-tag-display-limit "$1" 2>/dev/null) || true
+  out=$(lintian --fail-on none --display-info --no-tag-display-limit "$1" 2>"$work/lintian.err") ||
+    fail "lintian did not run: $(cat "$work/lintian.err")"
   echo "$out" | sed 's/^/lintian: /'
   local bad
   bad=$(grep -E '^(E|W): |unused-override|mismatched-override' <<<"$out" || true)
@@ -41,12 +42,14 @@ check_system_links() {
     [ -L "$link" ] || fail "${link#"$1"} is a copy, not a link to the system's file"
     target=$(readlink "$link")
     if [ "${target:0:1}" != / ]; then
-      target=$(realpath -m "$(dirname "$link")/$target")
+      target=$(realpath -ms "$(dirname "$link")/$target")
       target=/${target#"$1"/}
     fi
     [ -f "$target" ] || fail "${link#"$1"} points at $target, which does not exist"
-    owner=$(dpkg -S "$target" | cut -d: -f1)
-    tr ',' '\n' <<<"$2" | sed 's/(.*//; s/ //g' | grep -qx "$owner" || fail "$target comes from $owner, which the package does not depend on"
+    owner=$(dpkg -S "$target") || fail "no installed package ships $target"
+    owner=${owner%%:*}
+    tr ',' '\n' <<<"$2" | sed 's/(.*//; s/ //g' | grep -qx "$owner" ||
+      fail "$target comes from $owner, which the package does not depend on"
     mkdir -p "$1$(dirname "$target")"
     ln -sf "$target" "$1$target"
     n=$((n + 1))
@@ -62,4 +65,21 @@ check_documents() {
   ls "$1"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "no software-centre listing"
   # The whole tree, so that the listing's menu entry is checked as well.
   appstreamcli validate-tree --no-net "$1" >&2 || fail "appstreamcli rejects the software-centre listing"
+}
+
+# check_local_install BUILD SCRATCH: an install to /usr/local (into SCRATCH)
+# links the fonts and the sound font to the system's files by absolute
+# paths, since the system's /usr/share is outside that prefix.
+check_local_install() {
+  DESTDIR=$2 cmake --install "$1" --prefix /usr/local >"$2.log" ||
+    fail "cmake --install failed: $(tail -5 "$2.log")"
+  local link target n=0
+  for link in "$2"/usr/local/lib/spacebattle/fonts/* "$2"/usr/local/lib/spacebattle/soundfont/*; do
+    target=$(readlink "$link") || fail "${link#"$2"} is not a link"
+    [ "${target:0:11}" = /usr/share/ ] && [ -f "$target" ] ||
+      fail "${link#"$2"} points at $target, not at the system's file"
+    n=$((n + 1))
+  done
+  [ "$n" -eq 3 ] || fail "expected two fonts and one sound font in /usr/local, found $n files"
+  [ -x "$2/usr/local/games/spacebattle" ] || fail "no command in /usr/local/games"
 }

@@ -33,6 +33,7 @@ check_lintian "$deb" "$source_dir"
 check_override_reasons "$source_dir/packaging/lintian-overrides" "$work/root"
 check_documents "$work/root" "$(dpkg-deb -f "$deb" Version)"
 check_system_links "$work/root" "$deps"
+check_local_install "$build" "$work/local"
 
 start_game env SDL_AUDIODRIVER=dummy "$work/root/usr/games/spacebattle"
 wait_until 10 screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
