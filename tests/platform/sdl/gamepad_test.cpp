@@ -3,6 +3,8 @@
 // unplugging, Back + Start, and the selection cursor.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "core/craft.h"
@@ -298,6 +300,60 @@ TEST_F(Gamepad, APadPresentAtStartIsOpenedWithWhatItAlreadyHolds) {
   EXPECT_EQ(Held(), std::vector<int>{keys::kRight});
   pads_.clear();
   SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+// A joystick with four buttons and two axes that SDL knows no mapping for.
+SDL_JoystickID AttachPlainJoystick(std::string* guid) {
+  SDL_VirtualJoystickDesc desc{};
+  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  desc.type = SDL_JOYSTICK_TYPE_UNKNOWN;
+  desc.naxes = 2;
+  desc.nbuttons = 4;
+  desc.name = "Odd stick";
+  const int index = SDL_JoystickAttachVirtualEx(&desc);
+  EXPECT_GE(index, 0) << SDL_GetError();
+  char text[33];
+  SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(index), text, sizeof text);
+  *guid = text;
+  guid->replace(4, 4, "0000");  // mappings name the device without its checksum
+  return SDL_JoystickGetDeviceInstanceID(index);
+}
+
+void Detach(SDL_JoystickID id) {
+  for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+    if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
+  }
+}
+
+TEST_F(Gamepad, AMappingGivenInTheEnvironmentIsHonoured) {
+  // Without a mapping the joystick is no pad.
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+  std::string guid;
+  const SDL_JoystickID plain = AttachPlainJoystick(&guid);
+  Pass();
+  EXPECT_EQ(platform_->gamepads().count(), 0u);
+  Detach(plain);
+  // SDL reads the variable when its joystick system starts.
+  form_.reset();
+  platform_.reset();
+  SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  const std::string mapping = guid + ",Odd stick,a:b3,b:b0,leftx:a1,lefty:a0,";
+  setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1);
+  SetUp();
+  Pass();
+  const SDL_JoystickID mapped = AttachPlainJoystick(&guid);
+  Pass();
+  unsetenv("SDL_GAMECONTROLLERCONFIG");
+  EXPECT_EQ(platform_->gamepads().count(), 1u);
+  SDL_Joystick* stick = SDL_JoystickFromInstanceID(mapped);
+  ASSERT_NE(stick, nullptr);
+  SDL_JoystickSetVirtualButton(stick, 3, 1);
+  SDL_JoystickSetVirtualAxis(stick, 1, -30000);
+  Pass();
+  EXPECT_EQ(Held(), (std::vector<int>{keys::kA, keys::kSpace}));
+  Detach(mapped);
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{});
 }
 
 TEST_F(Gamepad, BackAndStartEndTheProgramAtTheEndOfThePass) {
