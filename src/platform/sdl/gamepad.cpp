@@ -138,12 +138,12 @@ Gamepads::Pad* Gamepads::Find(SDL_JoystickID id) {
 }
 
 void Gamepads::UpdateKeys() {
-  PadKeys now{};
+  PadKeys now;
   for (const Pad& pad : pads_) {
     const PadKeys one = KeysHeldBy(pad.state);
-    for (size_t k = 0; k < now.size(); ++k) now[k] = now[k] || one[k];
+    for (int k = PadKeys::kLow; k <= PadKeys::kHigh; ++k) now[k] = now[k] || one[k];
   }
-  for (size_t k = 0; k < now.size(); ++k) {
+  for (int k = PadKeys::kLow; k <= PadKeys::kHigh; ++k) {
     if (now[k] == held_[k]) continue;
     keyboard_.Hold(static_cast<uint8_t>(k), KeySource::kPad, now[k]);
   }

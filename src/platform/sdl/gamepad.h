@@ -51,7 +51,7 @@ class Gamepads {
   bool started_ = false;
   bool available_ = false;
   std::vector<Pad> pads_;
-  PadKeys held_{};
+  PadKeys held_;
   // Fractions of a pixel not yet sent to the mouse.
   double carryX_ = 0, carryY_ = 0;
   uint64_t lastCounter_ = 0;

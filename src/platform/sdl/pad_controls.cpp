@@ -20,8 +20,7 @@ double Deflection(int value, int8_t direction) {
 
 double CursorAxis(const PadState& pad, SDL_GameControllerAxis stick, SDL_GameControllerButton minus,
                   SDL_GameControllerButton plus) {
-  const auto a = static_cast<size_t>(stick);
-  double v = Deflection(pad.axes[a], pad.directions[a]);
+  double v = Deflection(pad.axes[stick], pad.directions[stick]);
   if (pad.Button(minus)) v -= 1;
   if (pad.Button(plus)) v += 1;
   return std::clamp(v, -1.0, 1.0) * kCursorSpeed;
@@ -39,21 +38,20 @@ int8_t AxisDirection(int8_t before, int value) {
 
 void PadState::SetButton(int button, bool down) {
   if (button < 0 || button >= SDL_CONTROLLER_BUTTON_MAX) return;
-  buttons[static_cast<size_t>(button)] = down;
+  buttons[button] = down;
 }
 
 void PadState::SetAxis(int axis, int value) {
   if (axis < 0 || axis >= SDL_CONTROLLER_AXIS_MAX) return;
-  const auto a = static_cast<size_t>(axis);
-  axes[a] = static_cast<int16_t>(std::clamp(value, -32768, 32767));
-  directions[a] = AxisDirection(directions[a], value);
+  axes[axis] = static_cast<int16_t>(std::clamp(value, -32768, 32767));
+  directions[axis] = AxisDirection(directions[axis], value);
 }
 
 PadKeys KeysHeldBy(const PadState& pad) {
   const int8_t leftX = pad.Direction(SDL_CONTROLLER_AXIS_LEFTX);
   const int8_t rightX = pad.Direction(SDL_CONTROLLER_AXIS_RIGHTX);
-  PadKeys held{};
-  const auto hold = [&held](int key, bool down) { held[static_cast<size_t>(key)] |= down; };
+  PadKeys held;
+  const auto hold = [&held](int key, bool down) { held[key] = held[key] || down; };
   hold(keys::kA, leftX < 0 || pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT));
   hold(keys::kD, leftX > 0 || pad.Button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT));
   hold(keys::kW, pad.Direction(SDL_CONTROLLER_AXIS_TRIGGERRIGHT) > 0 ||

@@ -6,8 +6,9 @@
 
 #include <SDL.h>
 
-#include <array>
 #include <cstdint>
+
+#include "core/table.h"
 
 namespace sb::sdl {
 
@@ -23,19 +24,20 @@ inline constexpr double kCursorSpeed = 600.0;
 int8_t AxisDirection(int8_t before, int value);
 
 struct PadState {
-  std::array<bool, SDL_CONTROLLER_BUTTON_MAX> buttons{};
-  std::array<int16_t, SDL_CONTROLLER_AXIS_MAX> axes{};
+  Table<bool, 0, SDL_CONTROLLER_BUTTON_MAX - 1> buttons;
+  Table<int16_t, 0, SDL_CONTROLLER_AXIS_MAX - 1> axes;
   // Each axis's direction after the dead zone (triggers: 0 or +1).
-  std::array<int8_t, SDL_CONTROLLER_AXIS_MAX> directions{};
+  Table<int8_t, 0, SDL_CONTROLLER_AXIS_MAX - 1> directions;
 
+  // Buttons and axes beyond SDL's standard layout are ignored.
   void SetButton(int button, bool down);
   void SetAxis(int axis, int value);
-  bool Button(SDL_GameControllerButton b) const { return buttons[static_cast<size_t>(b)]; }
-  int8_t Direction(SDL_GameControllerAxis a) const { return directions[static_cast<size_t>(a)]; }
+  bool Button(SDL_GameControllerButton b) const { return buttons[b]; }
+  int8_t Direction(SDL_GameControllerAxis a) const { return directions[a]; }
 };
 
 // The key codes the pad holds, one flag per key code.
-using PadKeys = std::array<bool, 256>;
+using PadKeys = Table<bool, 0, 255>;
 PadKeys KeysHeldBy(const PadState& pad);
 
 // Cursor velocity in screen pixels per second from the left stick and d-pad.

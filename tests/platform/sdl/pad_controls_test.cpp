@@ -13,7 +13,7 @@ std::vector<int> Held(const PadState& pad) {
   const PadKeys keys = KeysHeldBy(pad);
   std::vector<int> held;
   for (int k = 0; k < 256; ++k) {
-    if (keys[static_cast<size_t>(k)]) held.push_back(k);
+    if (keys[k]) held.push_back(k);
   }
   return held;
 }
