@@ -52,8 +52,16 @@ void SdlKeyboard::OnKey(const SDL_KeyboardEvent& key) {
   const uint8_t code = KeyCodeOf(key.keysym.scancode);
   if (code == 0) return;
   const bool down = key.state == SDL_PRESSED;
-  if (down && (key.repeat != 0 || state_[code] != 0)) return;
-  if (!down && state_[code] == 0) return;
+  if (down && key.repeat != 0) return;
+  Hold(code, KeySource::kKeyboard, down);
+}
+
+void SdlKeyboard::Hold(uint8_t code, KeySource source, bool down) {
+  const auto bit = static_cast<uint8_t>(source);
+  const auto holders = static_cast<uint8_t>(down ? holders_[code] | bit : holders_[code] & ~bit);
+  const bool wasHeld = holders_[code] != 0;
+  holders_[code] = holders;
+  if ((holders != 0) == wasHeld) return;
   state_[code] = down ? kPressed : 0;
   if (down) tapped_[code] = kPressed;
   buffer_.Push(InputRecord{code, down ? kPressed : 0u, 0, 0, 0});
@@ -79,12 +87,18 @@ int SdlMouse::GetDeviceData(InputRecord* records, int capacity) {
 void SdlMouse::OnMotion(const SDL_MouseMotionEvent& motion) {
   if (!acquired_) return;
   // SDL reports relative movement already scaled to the logical screen.
-  if (motion.xrel != 0) {
-    buffer_.Push(InputRecord{kMouseOffsetX, static_cast<uint32_t>(motion.xrel), 0, 0, 0});
-  }
-  if (motion.yrel != 0) {
-    buffer_.Push(InputRecord{kMouseOffsetY, static_cast<uint32_t>(motion.yrel), 0, 0, 0});
-  }
+  Move(motion.xrel, motion.yrel);
+}
+
+void SdlMouse::Move(int32_t dx, int32_t dy) {
+  if (!acquired_) return;
+  if (dx != 0) buffer_.Push(InputRecord{kMouseOffsetX, static_cast<uint32_t>(dx), 0, 0, 0});
+  if (dy != 0) buffer_.Push(InputRecord{kMouseOffsetY, static_cast<uint32_t>(dy), 0, 0, 0});
+}
+
+void SdlMouse::Click(bool down) {
+  if (!acquired_) return;
+  buffer_.Push(InputRecord{kMouseOffsetButton0, down ? kPressed : 0u, 0, 0, 0});
 }
 
 void SdlMouse::OnButton(const SDL_MouseButtonEvent& button) {

@@ -27,6 +27,10 @@ class RecordBuffer {
   uint32_t sequence_ = 0;
 };
 
+// What holds a key: the keyboard, a game controller, or both. A key is held
+// in the key table while any of them holds it.
+enum class KeySource : uint8_t { kKeyboard = 1, kPad = 2 };
+
 class SdlKeyboard : public Keyboard {
  public:
   void SetBufferSize(uint32_t records) override { buffer_.SetCapacity(records); }
@@ -37,11 +41,15 @@ class SdlKeyboard : public Keyboard {
 
   // A key event from SDL; repeats of a held key are not new presses.
   void OnKey(const SDL_KeyboardEvent& key);
+  // `source` holds or lets go of key `code`.
+  void Hold(uint8_t code, KeySource source, bool down);
   // The notification handle when a notification is due (and clears it), else 0.
   int32_t TakeNotification();
 
  private:
   uint8_t state_[256] = {};
+  // Per key code, the KeySource bits holding it.
+  uint8_t holders_[256] = {};
   // Keys pressed since the state was last read. A tap shorter than a pass
   // (pressed and released between two reads) still reads as held once, and
   // its release is delivered by a notification at the next yield.
@@ -62,6 +70,9 @@ class SdlMouse : public Mouse {
   void OnMotion(const SDL_MouseMotionEvent& motion);
   void OnButton(const SDL_MouseButtonEvent& button);
   void OnWheel(const SDL_MouseWheelEvent& wheel);
+  // Cursor movement in screen pixels and the left button, from a game controller.
+  void Move(int32_t dx, int32_t dy);
+  void Click(bool down);
 
  private:
   Video& video_;

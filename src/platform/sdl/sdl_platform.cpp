@@ -43,6 +43,7 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
       text_(video_, dataFolder_ + "/fonts"),
       textures_(video_),
       mouse_(video_),
+      pads_(keyboard_, mouse_),
       sound_(audio_),
       music_(audio_) {}
 
@@ -117,6 +118,7 @@ bool SdlWindow::Handle(const SDL_Event& event) {
       p_.mouse_.OnWheel(event.wheel);
       return false;
     default:
+      p_.pads_.Handle(event);
       return false;
   }
 }
@@ -127,8 +129,10 @@ void SdlWindow::Yield(NotificationSink& sink) {
     FloatStatusKeeper keep;
     p_.video_.canvas().Flush();
     if (p_.video_.initialised()) {
+      p_.pads_.Start();
       SDL_Event event;
       while (SDL_PollEvent(&event)) close = Handle(event) || close;
+      p_.pads_.Advance();
     }
   }
   if (close) sink.Form_Unload(1);

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/audio.h"
+#include "platform/sdl/gamepad.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_device.h"
 #include "platform/sdl/sdl_input.h"
@@ -69,6 +70,7 @@ class SdlPlatform : public Platform {
   SdlKeyboard& sdlKeyboard() { return keyboard_; }
   SdlMouse& sdlMouse() { return mouse_; }
   SdlMusic& sdlMusic() { return music_; }
+  Gamepads& gamepads() { return pads_; }
 
  private:
   friend class SdlWindow;
@@ -84,6 +86,7 @@ class SdlPlatform : public Platform {
   SdlTextureLoader textures_;
   SdlKeyboard keyboard_;
   SdlMouse mouse_;
+  Gamepads pads_;
   SdlSoundOutput sound_;
   SdlMusic music_;
   SdlClock clock_;

@@ -1,0 +1,400 @@
+// Game controllers made with SDL's virtual joysticks, read through the real
+// SDL platform: the key table they hold beside the keyboard, plugging and
+// unplugging, Back + Start, and the selection cursor.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/craft.h"
+#include "core/form1.h"
+#include "core/key_codes.h"
+#include "sdl_test_support.h"
+
+namespace sb::sdltest {
+namespace {
+
+// A virtual joystick. By default a pad in SDL's standard layout: button i
+// is SDL_CONTROLLER_BUTTON i and axis i is SDL_CONTROLLER_AXIS i.
+class VirtualPad {
+ public:
+  explicit VirtualPad(SDL_JoystickType type = SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                      int axes = SDL_CONTROLLER_AXIS_MAX, int buttons = SDL_CONTROLLER_BUTTON_MAX) {
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = static_cast<Uint16>(type);
+    desc.naxes = static_cast<Uint16>(axes);
+    desc.nbuttons = static_cast<Uint16>(buttons);
+    desc.name = "Test pad";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    EXPECT_GE(index, 0) << SDL_GetError();
+    id_ = SDL_JoystickGetDeviceInstanceID(index);
+    joystick_ = SDL_JoystickOpen(index);
+    EXPECT_NE(joystick_, nullptr) << SDL_GetError();
+  }
+  ~VirtualPad() { Unplug(); }
+  VirtualPad(const VirtualPad&) = delete;
+  VirtualPad& operator=(const VirtualPad&) = delete;
+
+  void Button(int b, bool down) {
+    ASSERT_EQ(SDL_JoystickSetVirtualButton(joystick_, b, down ? 1 : 0), 0) << SDL_GetError();
+  }
+  // Sticks -32768..32767; triggers 0..32767, which SDL reads from the
+  // whole range of the pad's own axis.
+  void Axis(int a, int value) {
+    if (a == SDL_CONTROLLER_AXIS_TRIGGERLEFT || a == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
+      value = value * 2 - 32767;
+    }
+    ASSERT_EQ(SDL_JoystickSetVirtualAxis(joystick_, a, static_cast<Sint16>(value)), 0)
+        << SDL_GetError();
+  }
+  // SDL samples a virtual pad when it updates its joysticks: this makes the
+  // values set so far one sample, as a real pad's report would be.
+  static void Sample() { SDL_JoystickUpdate(); }
+  // The device's identity as a mapping names it (without its checksum).
+  std::string MappingGuid() const {
+    char text[33];
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick_), text, sizeof text);
+    return std::string(text).replace(4, 4, "0000");
+  }
+
+  void Unplug() {
+    if (joystick_ == nullptr) return;
+    SDL_JoystickClose(joystick_);
+    joystick_ = nullptr;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+      if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);
+    }
+  }
+
+ private:
+  SDL_JoystickID id_ = -1;
+  SDL_Joystick* joystick_ = nullptr;
+};
+
+class Gamepad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // SDL drops pad events while none of the program's windows has the
+    // keyboard focus, and an offscreen window never gets it.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    ResetCrafts();
+    platform_ = MakePlatform(SB_TEST_DATA_DIR);
+    form_ = std::make_unique<Form1>(*platform_);
+    form_->Intialize();  // screen, keyboard and mouse as the game sets them up
+  }
+  void TearDown() override {
+    pads_.clear();
+    form_.reset();
+    ResetCrafts();
+  }
+
+  template <typename... Args>
+  VirtualPad& Plug(Args... args) {
+    pads_.push_back(std::make_unique<VirtualPad>(args...));
+    return *pads_.back();
+  }
+  // Yields once to the game's own form; the first yield starts the pads.
+  void Pass() { platform_->window().Yield(*form_); }
+  // The battle keys and Escape held in the key table.
+  std::vector<int> Held() const {
+    std::vector<int> held;
+    if (form_->KeyDown[keys::kEscape]) held.push_back(keys::kEscape);
+    for (int k : keys::kBattleKeys) {
+      if (form_->KeyDown[k]) held.push_back(k);
+    }
+    return held;
+  }
+  // A keyboard key as SDL reports it.
+  void Key(SDL_Scancode scancode, bool down) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = scancode;
+    ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+  }
+  // The cursor movement waiting in the mouse.
+  struct MouseRecords {
+    int x = 0, y = 0;
+  };
+  MouseRecords TakeMouse() {
+    MouseRecords out;
+    InputRecord records[256];
+    int n;
+    while ((n = platform_->mouse().GetDeviceData(records, 256)) > 0) {
+      for (int i = 0; i < n; ++i) {
+        const auto data = static_cast<int32_t>(records[i].Data);
+        if (records[i].Offset == kMouseOffsetX) out.x += data;
+        if (records[i].Offset == kMouseOffsetY) out.y += data;
+      }
+    }
+    return out;
+  }
+
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  std::unique_ptr<Form1> form_;
+  std::vector<std::unique_ptr<VirtualPad>> pads_;
+};
+
+struct Control {
+  bool isAxis;
+  int index;
+  int value;  // axes only
+};
+
+struct Row {
+  const char* name;
+  std::vector<Control> controls;
+  int key;
+};
+
+constexpr int kFull = 32767;
+
+Control Press(SDL_GameControllerButton b) {
+  return {false, b, 0};
+}
+Control Push(SDL_GameControllerAxis a, int value) {
+  return {true, a, value};
+}
+
+TEST_F(Gamepad, EveryControlHoldsItsKeyWhileHeldAndOnlyThen) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  ASSERT_EQ(platform_->gamepads().count(), 1u);
+  const Row rows[] = {
+      {"left stick left", {Push(SDL_CONTROLLER_AXIS_LEFTX, -kFull)}, keys::kA},
+      {"d-pad left", {Press(SDL_CONTROLLER_BUTTON_DPAD_LEFT)}, keys::kA},
+      {"left stick right", {Push(SDL_CONTROLLER_AXIS_LEFTX, kFull)}, keys::kD},
+      {"d-pad right", {Press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT)}, keys::kD},
+      {"right trigger", {Push(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kFull)}, keys::kW},
+      {"d-pad up", {Press(SDL_CONTROLLER_BUTTON_DPAD_UP)}, keys::kW},
+      {"left trigger", {Push(SDL_CONTROLLER_AXIS_TRIGGERLEFT, kFull)}, keys::kLShift},
+      {"A", {Press(SDL_CONTROLLER_BUTTON_A)}, keys::kSpace},
+      {"right stick left", {Push(SDL_CONTROLLER_AXIS_RIGHTX, -kFull)}, keys::kLeft},
+      {"X", {Press(SDL_CONTROLLER_BUTTON_X)}, keys::kLeft},
+      {"right stick right", {Push(SDL_CONTROLLER_AXIS_RIGHTX, kFull)}, keys::kRight},
+      {"B", {Press(SDL_CONTROLLER_BUTTON_B)}, keys::kRight},
+      {"Y", {Press(SDL_CONTROLLER_BUTTON_Y)}, keys::kN},
+      {"left shoulder", {Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER)}, keys::kComma},
+      {"right shoulder", {Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER)}, keys::kPeriod},
+      {"right stick click", {Press(SDL_CONTROLLER_BUTTON_RIGHTSTICK)}, keys::kC},
+      {"Back + Start",
+       {Press(SDL_CONTROLLER_BUTTON_BACK), Press(SDL_CONTROLLER_BUTTON_START)},
+       keys::kEscape},
+  };
+  const auto set = [&pad](const Control& c, bool on) {
+    if (c.isAxis) {
+      pad.Axis(static_cast<SDL_GameControllerAxis>(c.index), on ? c.value : 0);
+    } else {
+      pad.Button(static_cast<SDL_GameControllerButton>(c.index), on);
+    }
+  };
+  for (const Row& row : rows) {
+    for (const Control& c : row.controls) set(c, true);
+    Pass();
+    EXPECT_EQ(Held(), std::vector<int>{row.key}) << row.name;
+    for (const Control& c : row.controls) set(c, false);
+    Pass();
+    EXPECT_EQ(Held(), std::vector<int>{}) << row.name << " released";
+  }
+  // Neither Back nor Start alone is Escape; the other face buttons, the
+  // left stick's click and the d-pad's down hold nothing.
+  for (auto b :
+       {SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_LEFTSTICK,
+        SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_GUIDE}) {
+    pad.Button(b, true);
+    Pass();
+    EXPECT_EQ(Held(), std::vector<int>{}) << b;
+    pad.Button(b, false);
+    Pass();
+  }
+}
+
+TEST_F(Gamepad, PadAndKeyboardHoldAKeyTogether) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  Key(SDL_SCANCODE_W, true);
+  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kFull);
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{keys::kW});
+  Key(SDL_SCANCODE_W, false);  // the trigger still holds it
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{keys::kW});
+  Key(SDL_SCANCODE_W, true);
+  Pass();
+  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);  // now the key holds it
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{keys::kW});
+  Key(SDL_SCANCODE_W, false);
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{});
+  // The pad and the keyboard holding different keys at once.
+  pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+  Key(SDL_SCANCODE_D, true);
+  Pass();
+  EXPECT_EQ(Held(), (std::vector<int>{keys::kD, keys::kSpace}));
+}
+
+TEST_F(Gamepad, APressAndReleaseWithinOnePassIsHeldForOnePass) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+  VirtualPad::Sample();
+  pad.Button(SDL_CONTROLLER_BUTTON_A, false);
+  VirtualPad::Sample();
+  EXPECT_EQ(Held(), std::vector<int>{}) << "nothing changes between yields";
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{keys::kSpace});
+  Pass();  // the release arrives without a new event
+  EXPECT_EQ(Held(), std::vector<int>{});
+}
+
+TEST_F(Gamepad, UnpluggingAPadReleasesEveryKeyItHeld) {
+  Pass();
+  VirtualPad& first = Plug();
+  VirtualPad& second = Plug();
+  Pass();
+  ASSERT_EQ(platform_->gamepads().count(), 2u);
+  first.Button(SDL_CONTROLLER_BUTTON_Y, true);
+  first.Axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, kFull);
+  first.Axis(SDL_CONTROLLER_AXIS_LEFTX, -kFull);
+  second.Button(SDL_CONTROLLER_BUTTON_Y, true);
+  Key(SDL_SCANCODE_SPACE, true);
+  Pass();
+  EXPECT_EQ(Held(), (std::vector<int>{keys::kA, keys::kLShift, keys::kN, keys::kSpace}));
+  first.Unplug();
+  Pass();
+  EXPECT_EQ(platform_->gamepads().count(), 1u);
+  // N stays held by the second pad, Space by the keyboard.
+  EXPECT_EQ(Held(), (std::vector<int>{keys::kN, keys::kSpace}));
+  second.Unplug();
+  Pass();
+  EXPECT_EQ(Held(), std::vector<int>{keys::kSpace});
+}
+
+TEST_F(Gamepad, APadPresentAtStartIsOpenedWithWhatItAlreadyHolds) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+  VirtualPad& pad = Plug();
+  pad.Button(SDL_CONTROLLER_BUTTON_B, true);
+  VirtualPad::Sample();
+  Pass();
+  EXPECT_EQ(platform_->gamepads().count(), 1u);
+  EXPECT_EQ(Held(), std::vector<int>{keys::kRight});
+  pads_.clear();
+  SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+TEST_F(Gamepad, AMappingGivenInTheEnvironmentIsHonoured) {
+  // A joystick SDL knows no mapping for is no pad.
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+  const std::string guid = Plug(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4).MappingGuid();
+  Pass();
+  EXPECT_EQ(platform_->gamepads().count(), 0u);
+  pads_.clear();
+  // SDL reads the variable when its joystick system starts.
+  form_.reset();
+  platform_.reset();
+  SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  setenv("SDL_GAMECONTROLLERCONFIG", (guid + ",Odd stick,a:b3,leftx:a1,").c_str(), 1);
+  SetUp();
+  Pass();
+  VirtualPad& stick = Plug(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4);
+  Pass();
+  unsetenv("SDL_GAMECONTROLLERCONFIG");
+  EXPECT_EQ(platform_->gamepads().count(), 1u);
+  stick.Button(3, true);
+  stick.Axis(1, -30000);
+  Pass();
+  EXPECT_EQ(Held(), (std::vector<int>{keys::kA, keys::kSpace}));
+}
+
+TEST_F(Gamepad, BackAndStartEndTheProgramAtTheEndOfThePass) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  pad.Button(SDL_CONTROLLER_BUTTON_START, true);
+  form_->EndOfPass();  // Start alone: the pass ends as usual
+  pad.Button(SDL_CONTROLLER_BUTTON_BACK, true);
+  form_->EndOfPass();
+  try {
+    form_->EndOfPass();
+    FAIL() << "the program went on";
+  } catch (const ProgramExit& exit) {
+    EXPECT_EQ(exit.status, 0);
+  }
+}
+
+TEST_F(Gamepad, TheCursorMovesAtASpeedThatGrowsWithDeflection) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  sdl::Gamepads& pads = platform_->gamepads();
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, kFull);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, -20000);
+  Pass();
+  TakeMouse();
+  pads.Advance(0.5);
+  const MouseRecords fast = TakeMouse();
+  EXPECT_EQ(fast.x, 300) << "full deflection: 600 pixels a second";
+  EXPECT_LT(fast.y, 0);
+  EXPECT_GT(fast.y, -150);
+  // Short steps add up to the same distance: fractions of a pixel are kept.
+  for (int i = 0; i < 100; ++i) pads.Advance(0.005);
+  const MouseRecords steps = TakeMouse();
+  EXPECT_EQ(steps.x, 300);
+  EXPECT_NEAR(steps.y, fast.y, 1);
+  // The d-pad moves at the top speed; a second pad pushing the same way
+  // does not make it faster.
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+  pad.Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+  VirtualPad& other = Plug();
+  Pass();
+  other.Button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
+  Pass();
+  TakeMouse();
+  pads.Advance(0.25);
+  const MouseRecords down = TakeMouse();
+  EXPECT_EQ(down.x, 0);
+  EXPECT_EQ(down.y, 150);
+}
+
+TEST_F(Gamepad, ACursorMovedOntoStartAndAClickStartTheBattle) {
+  Form1& f = *form_;
+  f.DesignSTUFF();
+  f.SelectionActive = true;
+  f.SelectedDesign = 1;
+  f.CheckWhichCraft();
+  f.buildDisp();
+  const auto selectionPass = [&f] {
+    f.Do_Mouse();
+    f.SelecterRender();
+    f.EndOfPass();
+  };
+  selectionPass();
+  VirtualPad& pad = Plug();
+  // Down and a little to the right, from the top-left corner to Start at
+  // (0, 350) to (128, 414); a generous bound on the passes it may take.
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 15000);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, kFull);
+  for (int pass = 0; pass < 100000 && !f.StartButton.Hovered; ++pass) selectionPass();
+  ASSERT_TRUE(f.StartButton.Hovered) << "cursor at " << f.MouseX << ", " << f.MouseY;
+  EXPECT_GT(f.MouseY, 350);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+  selectionPass();
+  ASSERT_TRUE(f.SelectionActive);
+  pad.Button(SDL_CONTROLLER_BUTTON_A, true);
+  selectionPass();  // the press reaches the mouse at this pass's yield
+  selectionPass();
+  EXPECT_FALSE(f.SelectionActive);
+  EXPECT_TRUE(f.BattleActive);
+  EXPECT_EQ(Crafts[0].Race, f.Designs[1].Race) << "the shown design is the player's craft";
+}
+
+}  // namespace
+}  // namespace sb::sdltest
