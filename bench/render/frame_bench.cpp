@@ -6,8 +6,10 @@
 //
 // Unpaced (the default) it measures what a frame costs; --paced lets Present
 // wait for its 1/60 s deadlines and reports the intervals between presented
-// frames, i.e. the game's speed. Without a display set, it uses the offscreen
-// video driver (software renderer) and the dummy sound driver.
+// frames, i.e. the game's speed, and the processor time the process used as a
+// percentage of one core, on the idle selection screen and in battle.
+// Without a display set, it uses the offscreen video driver (software
+// renderer) and the dummy sound driver.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -32,6 +34,33 @@ using Clock = std::chrono::steady_clock;
 
 double Millis(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+// Processor time of the whole process (all threads, user and system) in ms.
+double ProcessorMillis() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Processor use over a stretch of wall-clock time, as a percentage of one
+// core.
+struct Usage {
+  Clock::time_point wall = Clock::now();
+  double processor = ProcessorMillis();
+  double Percent() const {
+    return 100.0 * (ProcessorMillis() - processor) / Millis(wall, Clock::now());
+  }
+};
+
+// The selection screen left alone for `frames` frames, as its loop runs it.
+void IdleSelection(sb::Form1& f, sb::Platform& platform, long frames) {
+  for (long n = 0; n < frames; ++n) {
+    f.Do_Mouse();
+    f.SelecterRender();
+    platform.window().Yield(f);
+  }
 }
 
 struct Summary {
@@ -97,6 +126,13 @@ int main(int argc, char** argv) {
     f.Do_Mouse();
     f.SelecterRender();
     const double startup = Millis(start, Clock::now());
+    double selectionUse = 0;
+    if (paced) {
+      IdleSelection(f, *platform, 30);  // settle first
+      const Usage use;
+      IdleSelection(f, *platform, 300);
+      selectionUse = use.Percent();
+    }
 
     // The player's craft, as the Start button spawns it, then set-up.
     f.SpawnCraft(f.Designs[f.SelectedDesign].Name, 0, 100);
@@ -111,6 +147,7 @@ int main(int argc, char** argv) {
     keys.Seed(seed ^ 0x9e3779b97f4a7c15ull);
     std::vector<double> pass, render, interval;
     Clock::time_point lastPresent = Clock::now();
+    const Usage battleUse;
     for (long n = 0; n < passes; ++n) {
       RandomKeys(f, keys, n);
       const Clock::time_point t0 = Clock::now();
@@ -126,6 +163,7 @@ int main(int argc, char** argv) {
       if (n > 0) interval.push_back(Millis(lastPresent, t2));
       lastPresent = t2;
     }
+    const double battlePercent = battleUse.Percent();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
 
@@ -143,6 +181,8 @@ int main(int argc, char** argv) {
       const Summary i = Summarise(interval);
       std::printf("  present interval mean %8.4f ms  sd %7.4f ms  (%.3f steps a second)\n", i.mean,
                   i.sd, 1000.0 / i.mean);
+      std::printf("  processor use, idle selection screen %6.1f %% of one core\n", selectionUse);
+      std::printf("  processor use, battle               %6.1f %% of one core\n", battlePercent);
     }
     std::printf("  peak memory                        %8.1f MB\n", usage.ru_maxrss / 1024.0);
     platform->window().ReleaseDevice();
