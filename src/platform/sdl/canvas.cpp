@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/quad_culling.h"
 
 namespace sb::sdl {
 
@@ -62,6 +63,7 @@ void Canvas::ReapplyViewport() {
 
 void Canvas::AddQuad(const GpuImageRef& image, const SDL_Vertex corners[4], SDL_BlendMode blend,
                      SDL_ScaleMode scale) {
+  if (LiesOutsideViewport(corners, viewport_.w, viewport_.h)) return;
   if (!vertices_.empty() && (image != image_ || blend != blend_ || scale != scale_ ||
                              vertices_.size() >= kMaxBatchVertices)) {
     Flush();
