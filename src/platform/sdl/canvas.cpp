@@ -17,11 +17,13 @@ constexpr size_t kMaxBatchVertices = 16384;
 
 }  // namespace
 
-GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life)
-    : texture_(texture), width_(width), height_(height), life_(std::move(life)) {}
+GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life,
+                   SDL_Surface* pixels)
+    : texture_(texture), width_(width), height_(height), life_(std::move(life)), pixels_(pixels) {}
 
 GpuImage::~GpuImage() {
   if (life_->renderer != nullptr) SDL_DestroyTexture(texture_);
+  if (pixels_ != nullptr) SDL_FreeSurface(pixels_);
 }
 
 GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererLife>& life,
@@ -33,7 +35,11 @@ GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererL
   }
   SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-  return std::make_shared<GpuImage>(texture, surface->w, surface->h, life);
+  SDL_RendererInfo info;
+  const bool software =
+      SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  return std::make_shared<GpuImage>(texture, surface->w, surface->h, life,
+                                    software ? SDL_DuplicateSurface(surface) : nullptr);
 }
 
 void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {
@@ -41,12 +47,14 @@ void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {
   width_ = width;
   height_ = height;
   viewport_ = SDL_Rect{0, 0, width, height};
+  stretch_.Attach(renderer);
 }
 
 void Canvas::Detach() {
   vertices_.clear();
   indices_.clear();
   image_.reset();
+  stretch_.Detach();
   renderer_ = nullptr;
 }
 
@@ -61,9 +69,10 @@ void Canvas::ReapplyViewport() {
   if (SDL_RenderSetViewport(renderer_, &viewport_) != 0) DrawFailed("cannot set the viewport");
 }
 
-void Canvas::AddQuad(const GpuImageRef& image, const SDL_Vertex corners[4], SDL_BlendMode blend,
+void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex corners[4], SDL_BlendMode blend,
                      SDL_ScaleMode scale) {
   if (LiesOutsideViewport(corners, viewport_.w, viewport_.h)) return;
+  const GpuImageRef image = stretch_.Pick(picture, corners, scale);
   if (!vertices_.empty() && (image != image_ || blend != blend_ || scale != scale_ ||
                              vertices_.size() >= kMaxBatchVertices)) {
     Flush();

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sdl/stretch_cache.h"
+
 namespace sb::sdl {
 
 // Shared by the renderer and every texture made on it; `renderer` becomes
@@ -18,7 +20,8 @@ struct RendererLife {
 
 class GpuImage {
  public:
-  GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life);
+  GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life,
+           SDL_Surface* pixels = nullptr);
   ~GpuImage();
   GpuImage(const GpuImage&) = delete;
   GpuImage& operator=(const GpuImage&) = delete;
@@ -27,11 +30,16 @@ class GpuImage {
   SDL_Texture* texture() const { return life_->renderer ? texture_ : nullptr; }
   int width() const { return width_; }
   int height() const { return height_; }
+  const std::shared_ptr<RendererLife>& life() const { return life_; }
+  // A copy of the picture's pixels, kept on the software renderer only (to
+  // stretch it ahead of drawing); null elsewhere.
+  SDL_Surface* pixels() const { return pixels_; }
 
  private:
   SDL_Texture* texture_;
   int width_, height_;
   std::shared_ptr<RendererLife> life_;
+  SDL_Surface* pixels_;
 };
 using GpuImageRef = std::shared_ptr<GpuImage>;
 
@@ -61,6 +69,8 @@ class Canvas {
                SDL_ScaleMode scale);
   // Hands the gathered triangles to SDL.
   void Flush();
+  // Called once a frame, at present time.
+  void EndFrame() { stretch_.NextFrame(); }
   // Fills the viewport (the whole target, letterbox included, when the
   // viewport is the whole screen) with an opaque colour.
   void Clear(uint8_t r, uint8_t g, uint8_t b);
@@ -74,6 +84,7 @@ class Canvas {
   SDL_ScaleMode scale_ = SDL_ScaleModeLinear;
   std::vector<SDL_Vertex> vertices_;
   std::vector<int> indices_;
+  StretchCache stretch_;
 };
 
 }  // namespace sb::sdl

@@ -150,6 +150,7 @@ void SdlDevice::Present() {
   }
   if (pace_) WaitForDeadline();
   SDL_RenderPresent(video_.renderer());
+  video_.canvas().EndFrame();
 }
 
 void SdlDevice::WaitForDeadline() {

@@ -6,6 +6,7 @@
 
 #include "platform/sdl/quad_culling.h"
 #include "platform/sdl/sdl_textures.h"
+#include "platform/sdl/stretch_cache.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {
@@ -54,7 +55,7 @@ class DrawCostTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform_ = MakePlatform(folder_.path().string());
-    OpenScreen(*platform_);
+    device_ = &OpenScreen(*platform_);
   }
   TextureRef Load(const std::string& name) {
     return platform_->textures().LoadTexture(folder_.path().string() + "\\" + name);
@@ -63,6 +64,7 @@ class DrawCostTest : public ::testing::Test {
 
   ScratchFolder folder_;
   std::unique_ptr<sdl::SdlPlatform> platform_;
+  Device* device_ = nullptr;
 };
 
 TEST_F(DrawCostTest, SpritesPartlyOffScreenStillShowTheirVisiblePart) {
@@ -117,6 +119,88 @@ TEST_F(DrawCostTest, APictureNoLongerHeldIsReadAgain) {
   WriteBmp(folder_.File("other/ship.bmp"), 8, 2, {0xFF0000});
   const TextureRef held = Load("ship.bmp");
   EXPECT_EQ(Own(Load("other\\ship.bmp")).width(), 8);
+}
+
+// A picture of many colours and some transparent pixels, so that any change
+// in filtering or blending shows.
+void WriteGradient(const std::string& path, int w, int h) {
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const bool hole = (x + y) % 5 == 0;
+      pixels[static_cast<size_t>(y) * w + x] =
+          hole ? 0u : static_cast<uint32_t>((x * 19 % 256) << 16 | (y * 37 % 256) << 8 | 200);
+    }
+  }
+  WriteBmp(path, w, h, pixels);
+}
+
+TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem) {
+  WriteGradient(folder_.File("ship.bmp"), 13, 7);
+  const TextureRef ship = Load("ship.bmp");
+  // Scaled, tinted and half transparent; wholly inside, and partly off the
+  // left edge.
+  const auto frame = [&] {
+    device_->Clear(0x203040);
+    platform_->sprite().Draw(ship, {2.37f, 3.1f}, {0, 0}, 0, {100.4f, 200.7f}, 0x80FFC0A0);
+    platform_->sprite().Draw(ship, {5.5f, 4.25f}, {0, 0}, 0, {-20.6f, 400.2f}, kWhite);
+    const Screenshot shot(*platform_);
+    device_->Present();
+    return shot;
+  };
+  const Screenshot byRenderer = frame();
+  frame();  // the second frame with these sizes stretches them ahead
+  const Screenshot ahead = frame();
+  int differ = 0, lit = 0;
+  for (int y = 0; y < 768; ++y) {
+    for (int x = 0; x < 1024; ++x) {
+      differ += byRenderer.At(x, y) != ahead.At(x, y);
+      lit += ahead.At(x, y) != byRenderer.At(1000, 700);
+    }
+  }
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(lit, 13 * 7 * 8) << "both sprites drawn";
+}
+
+TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame) {
+  WriteGradient(folder_.File("ship.bmp"), 13, 7);
+  const TextureRef ship = Load("ship.bmp");
+  const sdl::GpuImageRef image = Own(ship).Image(platform_->video());
+  sdl::StretchCache cache;
+  cache.Attach(platform_->video().renderer());
+  const auto quad = [](float x, float y, float w, float h) {
+    SDL_Vertex v[4];
+    const float u[4] = {0, 1, 1, 0}, t[4] = {0, 0, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+      v[i] = SDL_Vertex{{x + u[i] * w, y + t[i] * h}, {255, 255, 255, 255}, {u[i], t[i]}};
+    }
+    return std::vector<SDL_Vertex>(v, v + 4);
+  };
+  const std::vector<SDL_Vertex> big = quad(10.5f, 20.25f, 30.7f, 14.2f);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image) << "same frame";
+  cache.NextFrame();
+  const sdl::GpuImageRef stretched = cache.Pick(image, big.data(), SDL_ScaleModeLinear);
+  ASSERT_NE(stretched, image);
+  EXPECT_EQ(stretched->width(), 30);
+  EXPECT_EQ(stretched->height(), 14);
+  // Moved to another place at the same whole-pixel size: the same copy.
+  EXPECT_EQ(cache.Pick(image, quad(300.9f, 5, 30.7f, 14.2f).data(), SDL_ScaleModeLinear),
+            stretched);
+  // Drawn as it is, nearest-neighbour, rotated or in two colours: never.
+  EXPECT_EQ(cache.Pick(image, quad(0, 0, 13, 7).data(), SDL_ScaleModeLinear), image);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeNearest), image);
+  std::vector<SDL_Vertex> tilted = big;
+  tilted[1].position.y += 3;
+  std::vector<SDL_Vertex> shaded = big;
+  shaded[2].color.r = 10;
+  for (int n = 0; n < 3; ++n, cache.NextFrame()) {
+    EXPECT_EQ(cache.Pick(image, tilted.data(), SDL_ScaleModeLinear), image);
+    EXPECT_EQ(cache.Pick(image, shaded.data(), SDL_ScaleModeLinear), image);
+  }
+  // Sizes not drawn for a few seconds are forgotten.
+  for (int n = 0; n < 400; ++n) cache.NextFrame();
+  EXPECT_EQ(cache.size(), 0u);
 }
 
 }  // namespace
