@@ -17,13 +17,23 @@ constexpr size_t kMaxBatchVertices = 16384;
 
 }  // namespace
 
-GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life,
-                   SDL_Surface* pixels)
-    : texture_(texture), width_(width), height_(height), life_(std::move(life)), pixels_(pixels) {}
+GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life)
+    : texture_(texture), width_(width), height_(height), life_(std::move(life)) {}
 
 GpuImage::~GpuImage() {
   if (life_->renderer != nullptr) SDL_DestroyTexture(texture_);
   if (pixels_ != nullptr) SDL_FreeSurface(pixels_);
+}
+
+void GpuImage::KeepPixels(SDL_Surface* pixels) {
+  SDL_RendererInfo info;
+  if (pixels_ == nullptr && life_->renderer != nullptr &&
+      SDL_GetRendererInfo(life_->renderer, &info) == 0 &&
+      (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
+    pixels_ = pixels;
+  } else {
+    SDL_FreeSurface(pixels);
+  }
 }
 
 GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererLife>& life,
@@ -35,11 +45,7 @@ GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererL
   }
   SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-  SDL_RendererInfo info;
-  const bool software =
-      SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-  return std::make_shared<GpuImage>(texture, surface->w, surface->h, life,
-                                    software ? SDL_DuplicateSurface(surface) : nullptr);
+  return std::make_shared<GpuImage>(texture, surface->w, surface->h, life);
 }
 
 void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {

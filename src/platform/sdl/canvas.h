@@ -20,8 +20,7 @@ struct RendererLife {
 
 class GpuImage {
  public:
-  GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life,
-           SDL_Surface* pixels = nullptr);
+  GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life);
   ~GpuImage();
   GpuImage(const GpuImage&) = delete;
   GpuImage& operator=(const GpuImage&) = delete;
@@ -31,15 +30,17 @@ class GpuImage {
   int width() const { return width_; }
   int height() const { return height_; }
   const std::shared_ptr<RendererLife>& life() const { return life_; }
-  // A copy of the picture's pixels, kept on the software renderer only (to
-  // stretch it ahead of drawing); null elsewhere.
+  // The picture's pixels, kept on the software renderer only (to stretch it
+  // ahead of drawing); null elsewhere. KeepPixels takes the surface the
+  // texture was made from and frees it when it is not kept.
+  void KeepPixels(SDL_Surface* pixels);
   SDL_Surface* pixels() const { return pixels_; }
 
  private:
   SDL_Texture* texture_;
   int width_, height_;
   std::shared_ptr<RendererLife> life_;
-  SDL_Surface* pixels_;
+  SDL_Surface* pixels_ = nullptr;
 };
 using GpuImageRef = std::shared_ptr<GpuImage>;
 

@@ -57,7 +57,7 @@ const GpuImageRef& SdlTexture::Image(Video& video) {
   const bool stale = !image_ || (image_->texture() == nullptr && surface_ != nullptr);
   if (stale && surface_ != nullptr && video.renderer() != nullptr) {
     image_ = MakeGpuImage(video.renderer(), video.life(), surface_, path_.c_str());
-    SDL_FreeSurface(surface_);
+    image_->KeepPixels(surface_);
     surface_ = nullptr;
   }
   if (!image_) Fail(ErrorKind::PlatformCall, "texture " + path_ + " drawn with no graphics device");
