@@ -183,12 +183,12 @@ int main(int argc, char** argv) {
       lastPresent = t2;
     }
     const double battlePercent = battleUse.Percent();
+    const double passProcessor =
+        (ThreadProcessorMillis() - passesThread) / static_cast<double>(passes);
     // Starting the battle tune again, as set-up did: the tune's share of it.
     const Clock::time_point tuneStart = Clock::now();
     platform->music().PlaySegmentEx(f.BattleMusic, sb::kSegfDefault, 0);
     const double tune = Millis(tuneStart, Clock::now());
-    const double passProcessor =
-        (ThreadProcessorMillis() - passesThread) / static_cast<double>(passes);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
 
