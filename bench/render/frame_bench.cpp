@@ -6,8 +6,10 @@
 //
 // Unpaced (the default) it measures what a frame costs; --paced lets Present
 // wait for its 1/60 s deadlines and reports the intervals between presented
-// frames, i.e. the game's speed. Without a display set, it uses the offscreen
-// video driver (software renderer) and the dummy sound driver.
+// frames, i.e. the game's speed, and the processor time the process used as a
+// percentage of one core, on the idle selection screen and in battle.
+// Without a display set, it uses the offscreen video driver (software
+// renderer) and the dummy sound driver.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -32,6 +34,42 @@ using Clock = std::chrono::steady_clock;
 
 double Millis(Clock::time_point a, Clock::time_point b) {
   return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+// Processor time of the calling thread alone (the game's, without the sound
+// threads) in ms: steadier than wall-clock time on a busy machine.
+double ThreadProcessorMillis() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Processor time of the whole process (all threads, user and system) in ms.
+double ProcessorMillis() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Processor use over a stretch of wall-clock time, as a percentage of one
+// core.
+struct Usage {
+  Clock::time_point wall = Clock::now();
+  double processor = ProcessorMillis();
+  double Percent() const {
+    return 100.0 * (ProcessorMillis() - processor) / Millis(wall, Clock::now());
+  }
+};
+
+// The selection screen left alone for `frames` frames, as its loop runs it.
+void IdleSelection(sb::Form1& f, sb::Platform& platform, long frames) {
+  for (long n = 0; n < frames; ++n) {
+    f.Do_Mouse();
+    f.SelecterRender();
+    platform.window().Yield(f);
+  }
 }
 
 struct Summary {
@@ -97,20 +135,34 @@ int main(int argc, char** argv) {
     f.Do_Mouse();
     f.SelecterRender();
     const double startup = Millis(start, Clock::now());
+    double selectionUse = 0;
+    if (paced) {
+      IdleSelection(f, *platform, 30);  // settle first
+      const Usage use;
+      IdleSelection(f, *platform, 300);
+      selectionUse = use.Percent();
+    }
 
     // The player's craft, as the Start button spawns it, then set-up.
+    const Clock::time_point click = Clock::now();
+    const double clickThread = ThreadProcessorMillis();
     f.SpawnCraft(f.Designs[f.SelectedDesign].Name, 0, 100);
     f.BattleActive = true;
     f.SelectionActive = false;
     f.FixedSeed = seed;
     const Clock::time_point setUpStart = Clock::now();
+    const double setUpThread = ThreadProcessorMillis();
     f.BattleSetUp();
     const double setUp = Millis(setUpStart, Clock::now());
+    const double setUpProcessor = ThreadProcessorMillis() - setUpThread;
 
     sb::RandomSource keys;
     keys.Seed(seed ^ 0x9e3779b97f4a7c15ull);
     std::vector<double> pass, render, interval;
+    double toFirstFrame = 0, toFirstFrameProcessor = 0;
     Clock::time_point lastPresent = Clock::now();
+    const Usage battleUse;
+    const double passesThread = ThreadProcessorMillis();
     for (long n = 0; n < passes; ++n) {
       RandomKeys(f, keys, n);
       const Clock::time_point t0 = Clock::now();
@@ -124,8 +176,19 @@ int main(int argc, char** argv) {
       render.push_back(Millis(t1, t2));
       pass.push_back(Millis(t0, t3));
       if (n > 0) interval.push_back(Millis(lastPresent, t2));
+      if (n == 0) {
+        toFirstFrame = Millis(click, t2);
+        toFirstFrameProcessor = ThreadProcessorMillis() - clickThread;
+      }
       lastPresent = t2;
     }
+    const double battlePercent = battleUse.Percent();
+    const double passProcessor =
+        (ThreadProcessorMillis() - passesThread) / static_cast<double>(passes);
+    // Starting the battle tune again, as set-up did: the tune's share of it.
+    const Clock::time_point tuneStart = Clock::now();
+    platform->music().PlaySegmentEx(f.BattleMusic, sb::kSegfDefault, 0);
+    const double tune = Millis(tuneStart, Clock::now());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
 
@@ -133,16 +196,25 @@ int main(int argc, char** argv) {
     std::printf("spacebattle frame benchmark: %ld battle passes, %s, video driver %s\n", passes,
                 paced ? "paced to 60 Hz" : "unpaced", driver ? driver : "default (X11)");
     std::printf("  start-up to first selection frame  %8.1f ms\n", startup);
-    std::printf("  battle set-up (251 textures)       %8.1f ms\n", setUp);
+    std::printf(
+        "  battle set-up (251 textures)       %8.1f ms  (game thread's processor time %.1f ms)\n",
+        setUp, setUpProcessor);
+    std::printf(
+        "  Start click to first battle frame  %8.1f ms  (game thread's processor time %.1f ms;"
+        " starting the battle tune %.1f ms)\n",
+        toFirstFrame, toFirstFrameProcessor, tune);
     const Summary p = Summarise(pass), r = Summarise(render);
     std::printf("  whole pass      median %7.3f ms  p99 %7.3f ms  mean %7.3f ms\n", p.median, p.p99,
                 p.mean);
     std::printf("  Renderme        median %7.3f ms  p99 %7.3f ms  mean %7.3f ms\n", r.median, r.p99,
                 r.mean);
+    std::printf("  game thread's processor time a pass, mean  %7.3f ms\n", passProcessor);
     if (paced) {
       const Summary i = Summarise(interval);
       std::printf("  present interval mean %8.4f ms  sd %7.4f ms  (%.3f steps a second)\n", i.mean,
                   i.sd, 1000.0 / i.mean);
+      std::printf("  processor use, idle selection screen %6.1f %% of one core\n", selectionUse);
+      std::printf("  processor use, battle               %6.1f %% of one core\n", battlePercent);
     }
     std::printf("  peak memory                        %8.1f MB\n", usage.ru_maxrss / 1024.0);
     platform->window().ReleaseDevice();

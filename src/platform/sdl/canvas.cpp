@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/quad_culling.h"
 
 namespace sb::sdl {
 
@@ -21,6 +22,18 @@ GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<
 
 GpuImage::~GpuImage() {
   if (life_->renderer != nullptr) SDL_DestroyTexture(texture_);
+  if (pixels_ != nullptr) SDL_FreeSurface(pixels_);
+}
+
+void GpuImage::KeepPixels(SDL_Surface* pixels) {
+  SDL_RendererInfo info;
+  if (pixels_ == nullptr && life_->renderer != nullptr &&
+      SDL_GetRendererInfo(life_->renderer, &info) == 0 &&
+      (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
+    pixels_ = pixels;
+  } else {
+    SDL_FreeSurface(pixels);
+  }
 }
 
 GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererLife>& life,
@@ -40,12 +53,14 @@ void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {
   width_ = width;
   height_ = height;
   viewport_ = SDL_Rect{0, 0, width, height};
+  stretch_.Attach(renderer);
 }
 
 void Canvas::Detach() {
   vertices_.clear();
   indices_.clear();
   image_.reset();
+  stretch_.Detach();
   renderer_ = nullptr;
 }
 
@@ -60,8 +75,10 @@ void Canvas::ReapplyViewport() {
   if (SDL_RenderSetViewport(renderer_, &viewport_) != 0) DrawFailed("cannot set the viewport");
 }
 
-void Canvas::AddQuad(const GpuImageRef& image, const SDL_Vertex corners[4], SDL_BlendMode blend,
+void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex corners[4], SDL_BlendMode blend,
                      SDL_ScaleMode scale) {
+  if (LiesOutsideViewport(corners, viewport_.w, viewport_.h)) return;
+  const GpuImageRef image = stretch_.Pick(picture, corners, scale);
   if (!vertices_.empty() && (image != image_ || blend != blend_ || scale != scale_ ||
                              vertices_.size() >= kMaxBatchVertices)) {
     Flush();

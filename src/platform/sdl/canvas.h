@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sdl/stretch_cache.h"
+
 namespace sb::sdl {
 
 // Shared by the renderer and every texture made on it; `renderer` becomes
@@ -27,11 +29,18 @@ class GpuImage {
   SDL_Texture* texture() const { return life_->renderer ? texture_ : nullptr; }
   int width() const { return width_; }
   int height() const { return height_; }
+  const std::shared_ptr<RendererLife>& life() const { return life_; }
+  // The picture's pixels, kept on the software renderer only (to stretch it
+  // ahead of drawing); null elsewhere. KeepPixels takes the surface the
+  // texture was made from and frees it when it is not kept.
+  void KeepPixels(SDL_Surface* pixels);
+  SDL_Surface* pixels() const { return pixels_; }
 
  private:
   SDL_Texture* texture_;
   int width_, height_;
   std::shared_ptr<RendererLife> life_;
+  SDL_Surface* pixels_ = nullptr;
 };
 using GpuImageRef = std::shared_ptr<GpuImage>;
 
@@ -61,6 +70,8 @@ class Canvas {
                SDL_ScaleMode scale);
   // Hands the gathered triangles to SDL.
   void Flush();
+  // Called once a frame, at present time.
+  void EndFrame() { stretch_.NextFrame(); }
   // Fills the viewport (the whole target, letterbox included, when the
   // viewport is the whole screen) with an opaque colour.
   void Clear(uint8_t r, uint8_t g, uint8_t b);
@@ -74,6 +85,7 @@ class Canvas {
   SDL_ScaleMode scale_ = SDL_ScaleModeLinear;
   std::vector<SDL_Vertex> vertices_;
   std::vector<int> indices_;
+  StretchCache stretch_;
 };
 
 }  // namespace sb::sdl

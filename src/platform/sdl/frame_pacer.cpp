@@ -2,9 +2,19 @@
 
 namespace sb::sdl {
 
+namespace {
+
+// A sleep to an absolute time wakes up to a few tenths of a millisecond
+// late on a loaded system; the last stretch before a deadline is spun.
+constexpr uint64_t kSpinMicros = 300;
+
+}  // namespace
+
 FramePacer::FramePacer(uint64_t ticksPerSecond, uint32_t framesPerSecond)
     : ticksPerSecond_(ticksPerSecond == 0 ? 1 : ticksPerSecond),
-      framesPerSecond_(framesPerSecond == 0 ? 1 : framesPerSecond) {}
+      framesPerSecond_(framesPerSecond == 0 ? 1 : framesPerSecond),
+      spinMargin_(ticksPerSecond_ / 1000000 * kSpinMicros +
+                  ticksPerSecond_ % 1000000 * kSpinMicros / 1000000) {}
 
 uint64_t FramePacer::DueTime(uint64_t frame) const {
   // start + frame * ticks / fps, split so the product cannot overflow.
@@ -26,11 +36,8 @@ uint64_t FramePacer::NextDeadline(uint64_t now) {
   return now;
 }
 
-uint32_t FramePacer::SleepMillis(uint64_t now, uint64_t deadline) const {
-  if (deadline <= now) return 0;
-  const uint64_t millis = (deadline - now) * 1000 / ticksPerSecond_;
-  if (millis <= 1) return 0;
-  return static_cast<uint32_t>(millis - 1);
+uint64_t FramePacer::WakeTime(uint64_t deadline) const {
+  return deadline > spinMargin_ ? deadline - spinMargin_ : 0;
 }
 
 }  // namespace sb::sdl

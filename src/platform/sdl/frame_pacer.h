@@ -1,5 +1,5 @@
-// Deadline arithmetic for presenting at a fixed rate, on any counter
-// (SDL_GetPerformanceCounter in the game, a fake clock in tests).
+// Deadline arithmetic for presenting at a fixed rate, on any counter (the
+// monotonic clock in nanoseconds in the game, a fake clock in tests).
 //
 // Deadlines are absolute: frame k of a run is due at start + k * period,
 // computed without accumulating rounding. A caller that falls more than one
@@ -19,9 +19,9 @@ class FramePacer {
   // `now`. The first call (and a call after falling behind) returns `now`.
   uint64_t NextDeadline(uint64_t now);
 
-  // Whole milliseconds that can be slept from `now` while still waking about
-  // a millisecond before `deadline`; 0 means spin for the rest.
-  uint32_t SleepMillis(uint64_t now, uint64_t deadline) const;
+  // When to wake from sleeping to be ready for `deadline`: a short spin
+  // margin before it, since a sleep may overshoot its wake time a little.
+  uint64_t WakeTime(uint64_t deadline) const;
 
   uint64_t period() const { return ticksPerSecond_ / framesPerSecond_; }
 
@@ -30,6 +30,7 @@ class FramePacer {
 
   uint64_t ticksPerSecond_;
   uint64_t framesPerSecond_;
+  uint64_t spinMargin_;
   bool started_ = false;
   uint64_t start_ = 0;
   uint64_t frame_ = 0;

@@ -6,6 +6,7 @@
 #include "core/runtime_error.h"
 #include "platform/d3dx_math.h"
 #include "platform/sdl/float_status.h"
+#include "platform/sdl/pace_clock.h"
 #include "platform/sdl/projection.h"
 #include "platform/sdl/sdl_textures.h"
 
@@ -57,7 +58,7 @@ float FloatOfBits(uint32_t bits) {
 SdlDevice::SdlDevice(Video& video, bool pacePresents)
     : video_(video),
       pace_(pacePresents),
-      pacer_(SDL_GetPerformanceFrequency(), 60),
+      pacer_(kPaceClockTicksPerSecond, 60),
       world_(MatrixIdentity()),
       view_(MatrixIdentity()),
       projection_(MatrixIdentity()) {}
@@ -149,16 +150,12 @@ void SdlDevice::Present() {
   }
   if (pace_) WaitForDeadline();
   SDL_RenderPresent(video_.renderer());
+  video_.canvas().EndFrame();
 }
 
 void SdlDevice::WaitForDeadline() {
-  const uint64_t deadline = pacer_.NextDeadline(SDL_GetPerformanceCounter());
-  for (;;) {
-    const uint64_t now = SDL_GetPerformanceCounter();
-    if (now >= deadline) break;
-    const uint32_t sleep = pacer_.SleepMillis(now, deadline);
-    if (sleep > 0) SDL_Delay(sleep);
-  }
+  const uint64_t deadline = pacer_.NextDeadline(PaceClockNow());
+  WaitUntil(pacer_.WakeTime(deadline), deadline);
 }
 
 void SdlDevice::SetTransform(TransformType type, const Matrix& matrix) {

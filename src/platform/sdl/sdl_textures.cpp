@@ -42,6 +42,13 @@ SDL_Surface* LoadKeyedBitmap(const std::string& path) {
 SdlTexture::SdlTexture(std::string path, SDL_Surface* surface)
     : path_(std::move(path)), surface_(surface), width_(surface->w), height_(surface->h) {}
 
+SdlTexture::SdlTexture(std::string path, GpuImageRef image)
+    : path_(std::move(path)),
+      surface_(nullptr),
+      image_(std::move(image)),
+      width_(image_->width()),
+      height_(image_->height()) {}
+
 SdlTexture::~SdlTexture() {
   if (surface_ != nullptr) SDL_FreeSurface(surface_);
 }
@@ -50,7 +57,7 @@ const GpuImageRef& SdlTexture::Image(Video& video) {
   const bool stale = !image_ || (image_->texture() == nullptr && surface_ != nullptr);
   if (stale && surface_ != nullptr && video.renderer() != nullptr) {
     image_ = MakeGpuImage(video.renderer(), video.life(), surface_, path_.c_str());
-    SDL_FreeSurface(surface_);
+    image_->KeepPixels(surface_);
     surface_ = nullptr;
   }
   if (!image_) Fail(ErrorKind::PlatformCall, "texture " + path_ + " drawn with no graphics device");
@@ -60,8 +67,9 @@ const GpuImageRef& SdlTexture::Image(Video& video) {
 TextureRef SdlTextureLoader::LoadTexture(const std::string& path) {
   FloatStatusKeeper keep;
   const std::string file = ToSlashes(path);
+  if (GpuImageRef image = shared_.Find(file)) return std::make_shared<SdlTexture>(path, image);
   auto texture = std::make_shared<SdlTexture>(path, LoadKeyedBitmap(file));
-  if (video_.renderer() != nullptr) texture->Image(video_);
+  if (video_.renderer() != nullptr) shared_.Keep(file, texture->Image(video_));
   return texture;
 }
 

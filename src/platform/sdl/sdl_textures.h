@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/sdl/canvas.h"
+#include "platform/sdl/shared_images.h"
 #include "platform/sdl/video.h"
 #include "platform/textures.h"
 
@@ -17,6 +18,8 @@ class SdlTexture : public Texture {
   // Takes the (ARGB8888, keyed) surface; it becomes a texture on the
   // renderer at once when there is one, otherwise when first drawn.
   SdlTexture(std::string path, SDL_Surface* surface);
+  // Shares a picture already on the renderer.
+  SdlTexture(std::string path, GpuImageRef image);
   ~SdlTexture() override;
   const std::string& Path() const override { return path_; }
 
@@ -43,6 +46,7 @@ class SdlTextureLoader : public TextureLoader {
 
  private:
   Video& video_;
+  SharedImages shared_;
 };
 
 }  // namespace sb::sdl

@@ -1,4 +1,5 @@
-// Frame pacing against a fake counter, and the tick count's wrap.
+// Frame pacing against a fake counter and the real clock, and the tick
+// count's wrap.
 #include "platform/sdl/frame_pacer.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/sdl/pace_clock.h"
 #include "platform/sdl/sdl_clock.h"
 
 namespace sb::sdl {
@@ -55,10 +57,40 @@ TEST(FramePacer, ASlowFrameKeepsTheScheduleAndAStallStartsANewOne) {
   EXPECT_EQ(shown[5] - shown[3], 2 * kNanos / 60);
 }
 
-TEST(TickCount, WrapsAsA32BitSignedCount) {
-  EXPECT_EQ(TickCountOf(0x7FFFFFFFull), 0x7FFFFFFF);
-  EXPECT_EQ(TickCountOf(0x80000000ull), INT32_MIN);
-  EXPECT_EQ(TickCountOf((1ull << 32) + 5), 5);
+TEST(FramePacer, WakesShortlyBeforeTheDeadlineOnAnyCounter) {
+  // Nanoseconds, as the game counts: 0.3 ms of spin at most, never after.
+  FramePacer nanos(kNanos, 60);
+  const uint64_t due = 40 * kPeriod;
+  EXPECT_LT(nanos.WakeTime(due), due);
+  EXPECT_GE(nanos.WakeTime(due), due - 300000);
+  // A coarse counter (ticks of 0.1 ms) keeps the same margin in its units.
+  FramePacer coarse(10000, 60);
+  EXPECT_EQ(coarse.WakeTime(1000), 997u);
+  // A deadline nearer the counter's zero than the margin does not wrap.
+  EXPECT_EQ(nanos.WakeTime(1000), 0u);
+}
+
+TEST(PaceClock, AWaitNeverEndsBeforeItsDeadline) {
+  for (uint64_t ahead : {uint64_t{0}, uint64_t{200000}, uint64_t{2000000}}) {
+    FramePacer pacer(kPaceClockTicksPerSecond, 60);
+    const uint64_t deadline = PaceClockNow() + ahead;
+    WaitUntil(pacer.WakeTime(deadline), deadline);
+    EXPECT_GE(PaceClockNow(), deadline) << ahead;
+  }
+  // A time already past returns at once instead of sleeping for ever.
+  SleepUntil(0);
+  SleepUntil(PaceClockNow() - 1000);
+}
+
+TEST(TickCount, DifferencesStayRightAcrossTheWrap) {
+  // Ten milliseconds that straddle the 32-bit wrap and the sign change.
+  const auto elapsed = [](uint64_t from, uint64_t to) {
+    return static_cast<int32_t>(static_cast<uint32_t>(TickCountOf(to)) -
+                                static_cast<uint32_t>(TickCountOf(from)));
+  };
+  EXPECT_EQ(elapsed((1ull << 32) - 4, (1ull << 32) + 6), 10);
+  EXPECT_EQ(elapsed(0x7FFFFFFBull, 0x80000005ull), 10);
+  EXPECT_LT(TickCountOf(0x80000000ull), 0) << "read as signed";
 }
 
 }  // namespace
