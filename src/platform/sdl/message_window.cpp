@@ -95,8 +95,10 @@ bool ShowMessageWindow(const std::string& title, const std::string& text,
   r.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                               height, SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
   if (r.window == nullptr) return false;
-  r.renderer = SDL_CreateRenderer(r.window, -1, 0);
-  if (r.renderer == nullptr) r.renderer = SDL_CreateRenderer(r.window, -1, SDL_RENDERER_SOFTWARE);
+  // A still picture: the software renderer shows it at once, where an
+  // OpenGL one would first load a driver.
+  r.renderer = SDL_CreateRenderer(r.window, -1, SDL_RENDERER_SOFTWARE);
+  if (r.renderer == nullptr) r.renderer = SDL_CreateRenderer(r.window, -1, 0);
   if (r.renderer == nullptr) return false;
   r.text = TextTexture(r.renderer, r.font, text, width - 2 * kMargin, textW, textH);
   int okW = 0, okH = 0;
