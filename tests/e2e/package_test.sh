@@ -27,10 +27,10 @@ for f in usr/bin/spacebattle usr/lib/spacebattle/spacebattle usr/lib/spacebattle
 done
 
 start_game env SDL_AUDIODRIVER=dummy "$work/root/usr/bin/spacebattle"
-wait_until 10 screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
+wait_until "$e2e_start_bound" screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the installed game ended early: $(cat "$work/stderr.txt")"
 xdotool key Escape
-finish_game 3
+finish_game "$e2e_step_bound"
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "PASS"
