@@ -6,7 +6,7 @@ namespace sb::sdl {
 
 namespace {
 
-constexpr uint32_t kCoreHeaderSize = 12;  // BITMAPCOREHEADER: 16-bit sides
+constexpr uint32_t kCoreHeaderSize = 12;  // BITMAPCOREHEADER: unsigned 16-bit sides
 constexpr uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER and its successors
 constexpr uint32_t kUncompressed = 0;     // BI_RGB
 constexpr uint32_t kBitFields = 3;        // BI_BITFIELDS: pixels still uncompressed
@@ -19,9 +19,6 @@ uint32_t Little(const uint8_t* p, int bytes) {
 
 int64_t Signed32(const uint8_t* p) {
   return static_cast<int32_t>(Little(p, 4));
-}
-int64_t Signed16(const uint8_t* p) {
-  return static_cast<int16_t>(Little(p, 2));
 }
 
 std::string Sides(int64_t width, int64_t height) {
@@ -37,8 +34,8 @@ std::string BitmapHeaderFault(const uint8_t* head, size_t size, uint64_t fileSiz
   int64_t width = 0, height = 0;
   uint32_t bits = 0, compression = kUncompressed;
   if (infoSize == kCoreHeaderSize && size >= 26) {
-    width = Signed16(head + 18);
-    height = Signed16(head + 20);
+    width = Little(head + 18, 2);
+    height = Little(head + 20, 2);
     bits = Little(head + 24, 2);
   } else if (infoSize >= kInfoHeaderSize && size >= kBitmapHeaderBytes) {
     width = Signed32(head + 18);

@@ -9,7 +9,8 @@
 namespace sb::sdl {
 
 // Blocks until Return, Enter, Escape or Space is pressed, the OK button is
-// clicked, the window is closed or the program is asked to quit. False if no window could be made.
+// clicked, the window is closed or the program is asked to quit. False if no
+// window could be made.
 bool ShowMessageWindow(const std::string& title, const std::string& text,
                        const std::string& fontPath);
 
