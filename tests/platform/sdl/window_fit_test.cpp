@@ -31,6 +31,8 @@ TEST(Letterbox, TheLogicalScreenIsCentredBetweenBars) {
 
 TEST(Letterbox, AViewportDrawsInsideThePictureNotAtTheWindowsCorner) {
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  // The software renderer straight to the window, without a GL surface.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_Window* window = SDL_CreateWindow("wide", 0, 0, 1920, 1080, 0);
   ASSERT_NE(window, nullptr) << SDL_GetError();
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
