@@ -100,9 +100,9 @@ TEST(BitmapHeader, AHugeClaimFailsFastWithBoundedMemoryNamingTheFile) {
   const std::pair<const char*, const char*> cases[] = {{"huge.bmp", "larger than 4096 x 4096"},
                                                        {"tall.bmp", "but the file has"}};
   for (const auto& [name, fault] : cases) {
-    const std::string line =
-        FailureOf([&] { platform->textures().LoadTexture(folder.File(name)); });
-    EXPECT_EQ(line.rfind("cannot load texture " + folder.File(name) + ": ", 0), 0u) << line;
+    const std::string path = folder.File(name);
+    const std::string line = FailureOf([&] { platform->textures().LoadTexture(path); });
+    EXPECT_EQ(line.rfind("cannot load texture " + path + ": ", 0), 0u) << line;
     EXPECT_NE(line.find(fault), std::string::npos) << line;
   }
   if (!kAddressSanitizer) setrlimit(RLIMIT_AS, &old);
