@@ -89,10 +89,10 @@ visible_window() {
 # message_box: the id of the game's message box, a visible "Space Battle"
 # window narrower than the game's own; fails when there is none.
 message_box() {
-  local wid
+  local wid WINDOW X Y SCREEN WIDTH HEIGHT
   for wid in $(visible_window "Space Battle"); do
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
-    # shellcheck disable=SC2153
+    WIDTH=100000 HEIGHT=100000 # a window gone since the search does not count
+    eval "$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)"
     if [ "$WIDTH" -le 640 ] && [ "$HEIGHT" -lt 480 ]; then
       echo "$wid"
       return 0

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A copy of the game's folder with one picture removed: the player is told
 # which file is missing, on stderr and in a message box that fits on the
-# screen, and the game ends with status 1 when Return dismisses the box. Run through xvfb-run; arguments: the game's folder and a
-# scratch folder.
+# screen, and the game ends with status 1 when Return dismisses the box.
+# Run through xvfb-run; arguments: the game's folder and a scratch folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
