@@ -1,5 +1,12 @@
 # Helpers for the end-to-end tests: screenshots of the Xvfb screen and
 # measurements on them. Sourced by the test scripts.
+#
+# The scripts never sleep a fixed time to let the game catch up: they poll
+# for what they expect (a lit region, a window, an exit) with a bound far
+# above what an idle machine needs, so that a loaded one only makes them
+# slower.
+e2e_start_bound=60 # seconds for the game to show its first screen
+e2e_step_bound=30  # seconds for the game to answer one action
 
 fail() {
   echo "FAIL: $*" >&2
@@ -71,6 +78,41 @@ wait_until() {
     [ "$SECONDS" -lt "$end" ] || return 1
     sleep 0.1
   done
+}
+
+# visible_window NAME: the ids of visible windows whose name matches NAME;
+# fails when there is none.
+visible_window() {
+  xdotool search --onlyvisible --name "$1" 2>/dev/null
+}
+
+# message_box: the id of the game's message box, a visible "Space Battle"
+# window narrower than the game's own; fails when there is none.
+message_box() {
+  local wid WINDOW X Y SCREEN WIDTH HEIGHT
+  for wid in $(visible_window "Space Battle"); do
+    WIDTH=100000 HEIGHT=100000 # a window gone since the search does not count
+    eval "$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)"
+    if [ "$WIDTH" -le 640 ] && [ "$HEIGHT" -lt 480 ]; then
+      echo "$wid"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# screen_changes X Y W H MIN: two screenshots taken one after the other
+# differ in more than MIN pixels of the rectangle.
+screen_changes() {
+  local a b n
+  a=$(mktemp --suffix=.png)
+  b=$(mktemp --suffix=.png)
+  import -window root -crop "${3}x${4}+${1}+${2}" +repage "$a"
+  sleep 0.2
+  import -window root -crop "${3}x${4}+${1}+${2}" +repage "$b"
+  n=$(changed_pixels "$a" "$b")
+  rm -f "$a" "$b"
+  above "${n%% *}" "$5"
 }
 
 # screen_lit X Y W H MIN: the current screen's rectangle is lit above MIN.

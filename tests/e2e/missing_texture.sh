@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A copy of the game's folder with one picture removed: the player is told
-# which file is missing, on stderr and in a message box, and the game ends
-# with status 1. Run through xvfb-run; arguments: the game's folder and a
-# scratch folder.
+# which file is missing, on stderr and in a message box that fits on the
+# screen, and the game ends with status 1 when Return dismisses the box.
+# Run through xvfb-run; arguments: the game's folder and a scratch folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -17,26 +17,32 @@ rm "$work/game/Textures/Hud.bmp"
 cd "$work"
 start_game env SDL_AUDIODRIVER=dummy ./game/spacebattle
 
-wait_until 10 test -s "$work/stderr.txt" || fail "nothing on stderr within 10 s"
-# The message box holds the program until it is dismissed.
-wait_until 5 sh -c "xdotool search --onlyvisible --name . >/dev/null 2>&1" ||
-  fail "no message box"
-sleep 0.5
+wait_until "$e2e_start_bound" test -s "$work/stderr.txt" ||
+  fail "nothing on stderr within $e2e_start_bound s"
+# The message box holds the program until it is dismissed; it fits on the
+# screen.
+wait_until "$e2e_step_bound" message_box >/dev/null || fail "no message box"
+box=$(message_box)
+eval "$(xdotool getwindowgeometry --shell "$box")"
+screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+[ $((X + WIDTH)) -le "$screen_width" ] && [ "$X" -ge 0 ] ||
+  fail "the message box ($WIDTH wide at $X) runs off the $screen_width-pixel screen"
 kill -0 "$pid" 2>/dev/null || fail "the program ended without waiting for the message box"
-shot "$work/message.png"
-[ "$(lit_fraction "$work/message.png" 0 0 1024 768)" != 0 ] || fail "the message box is blank"
-# Return on the visible window dismisses it.
-for _ in $(seq 1 20); do
-  kill -0 "$pid" 2>/dev/null || break
-  for wid in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    xdotool windowfocus --sync "$wid" >/dev/null 2>&1 || true
-    xdotool key --window "$wid" Return >/dev/null 2>&1 || true
-  done
+box_drawn() {
+  shot "$work/message.png"
+  [ "$(lit_fraction "$work/message.png" "$X" "$Y" "$WIDTH" "$HEIGHT")" != 0 ]
+}
+wait_until "$e2e_step_bound" box_drawn || fail "the message box is blank"
+# Return on the box dismisses it.
+dismiss() {
+  xdotool windowfocus --sync "$box" >/dev/null 2>&1 || true
+  xdotool key --window "$box" Return >/dev/null 2>&1 || true
   xdotool key Return >/dev/null 2>&1 || true
-  sleep 0.25
-done
+  ! kill -0 "$pid" 2>/dev/null
+}
+wait_until "$e2e_step_bound" dismiss || fail "Return did not dismiss the message box"
 
-finish_game 5
+finish_game "$e2e_step_bound"
 
 lines=$(grep -c . "$work/stderr.txt" || true)
 line=$(grep -v -e "^ALSA" -e "CRITICAL" "$work/stderr.txt" | head -1)

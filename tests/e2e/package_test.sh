@@ -36,10 +36,10 @@ check_system_links "$work/root" "$deps"
 check_local_install "$build" "$work/local"
 
 start_game env SDL_AUDIODRIVER=dummy "$work/root/usr/games/spacebattle"
-wait_until 10 screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
+wait_until "$e2e_start_bound" screen_lit 0 0 900 90 0.02 || fail "the installed game drew no selection screen: $(cat "$work/stderr.txt")"
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the installed game ended early: $(cat "$work/stderr.txt")"
 xdotool key Escape
-finish_game 3
+finish_game "$e2e_step_bound"
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "PASS"

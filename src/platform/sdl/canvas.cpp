@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/letterbox.h"
 #include "platform/sdl/quad_culling.h"
 
 namespace sb::sdl {
@@ -72,7 +73,9 @@ void Canvas::SetViewport(const SDL_Rect& viewport) {
 
 void Canvas::ReapplyViewport() {
   if (renderer_ == nullptr) return;
-  if (SDL_RenderSetViewport(renderer_, &viewport_) != 0) DrawFailed("cannot set the viewport");
+  const SDL_Point offset = LetterboxOffset(renderer_);
+  const SDL_Rect placed{viewport_.x + offset.x, viewport_.y + offset.y, viewport_.w, viewport_.h};
+  if (SDL_RenderSetViewport(renderer_, &placed) != 0) DrawFailed("cannot set the viewport");
 }
 
 void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex corners[4], SDL_BlendMode blend,

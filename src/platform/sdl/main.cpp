@@ -5,8 +5,11 @@
 #include "core/entry.h"
 #include "core/runtime_error.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/standard_descriptors.h"
 
 int main() {
+  // Before any library opens a file or a connection.
+  sb::sdl::OpenClosedStandardDescriptors();
   // The design description shows its figures with the user's decimal
   // separator; everything else the game writes is locale-independent.
   std::setlocale(LC_NUMERIC, "");

@@ -45,6 +45,14 @@ SDL_Texture* TextTexture(SDL_Renderer* renderer, TTF_Font* font, const std::stri
   return t;
 }
 
+// The window's width: its usual width, or the screen's less a margin on a
+// narrower screen, so that every line of the message shows.
+int WindowWidth() {
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0) return kWidth;
+  return std::clamp(usable.w - 2 * kMargin, kButtonWidth + 2 * kMargin, kWidth);
+}
+
 bool Dismisses(const SDL_Event& e, const SDL_Rect& button) {
   switch (e.type) {
     case SDL_QUIT:
@@ -73,26 +81,29 @@ bool ShowMessageWindow(const std::string& title, const std::string& text,
     r.font = TTF_OpenFont(fontPath.c_str(), kFontPixels);
   }
   // Measure the text first to size the window.
+  const int width = WindowWidth();
   int textW = 0, textH = 0;
   if (r.font != nullptr) {
     SDL_Surface* probe = TTF_RenderUTF8_Blended_Wrapped(
-        r.font, text.c_str(), SDL_Color{0, 0, 0, 255}, kWidth - 2 * kMargin);
+        r.font, text.c_str(), SDL_Color{0, 0, 0, 255}, width - 2 * kMargin);
     if (probe != nullptr) {
       textH = probe->h;
       SDL_FreeSurface(probe);
     }
   }
   const int height = kMargin + std::max(textH, 20) + kMargin + kButtonHeight + kMargin;
-  r.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+  r.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                               height, SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP);
   if (r.window == nullptr) return false;
-  r.renderer = SDL_CreateRenderer(r.window, -1, 0);
-  if (r.renderer == nullptr) r.renderer = SDL_CreateRenderer(r.window, -1, SDL_RENDERER_SOFTWARE);
+  // A still picture: the software renderer shows it at once, where an
+  // OpenGL one would first load a driver.
+  r.renderer = SDL_CreateRenderer(r.window, -1, SDL_RENDERER_SOFTWARE);
+  if (r.renderer == nullptr) r.renderer = SDL_CreateRenderer(r.window, -1, 0);
   if (r.renderer == nullptr) return false;
-  r.text = TextTexture(r.renderer, r.font, text, kWidth - 2 * kMargin, textW, textH);
+  r.text = TextTexture(r.renderer, r.font, text, width - 2 * kMargin, textW, textH);
   int okW = 0, okH = 0;
   r.ok = TextTexture(r.renderer, r.font, "OK", kButtonWidth, okW, okH);
-  const SDL_Rect button{(kWidth - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
+  const SDL_Rect button{(width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
                         kButtonHeight};
 
   SDL_RaiseWindow(r.window);

@@ -1,6 +1,7 @@
 // A small window of the game's own that shows a message until the player
-// dismisses it, for displays where the system's message box cannot be shown
-// (an X server without its core fonts, no dialog helper installed).
+// dismisses it. The game's error box on every display: unlike SDL's X11 box
+// it wraps the message to the screen's width, and SIGTERM or SIGINT (which
+// SDL turns into a quit event) close it.
 #pragma once
 
 #include <string>
@@ -8,7 +9,8 @@
 namespace sb::sdl {
 
 // Blocks until Return, Enter, Escape or Space is pressed, the OK button is
-// clicked or the window is closed. False if no window could be made.
+// clicked, the window is closed or the program is asked to quit. False if no
+// window could be made.
 bool ShowMessageWindow(const std::string& title, const std::string& text,
                        const std::string& fontPath);
 

@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <filesystem>
-
 namespace sb::sdl {
 
 std::string ExecutableFolder() {
@@ -13,11 +11,6 @@ std::string ExecutableFolder() {
   SDL_free(base);
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return folder;
-}
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
 }
 
 }  // namespace sb::sdl

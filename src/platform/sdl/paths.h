@@ -1,4 +1,4 @@
-// Where the executable lives, and whether a file is there.
+// Where the executable lives.
 #pragma once
 
 #include <string>
@@ -8,7 +8,5 @@ namespace sb::sdl {
 // The folder of the executable, without a trailing separator; empty if the
 // system cannot tell.
 std::string ExecutableFolder();
-
-bool FileExists(const std::string& path);
 
 }  // namespace sb::sdl

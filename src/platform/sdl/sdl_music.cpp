@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/file_faults.h"
 #include "platform/sdl/float_status.h"
 #include "platform/sdl/midi_length.h"
-#include "platform/sdl/paths.h"
 #include "platform/sdl/sdl_sound.h"
 #include "platform/types.h"
 
@@ -26,8 +26,11 @@ SdlSegment::~SdlSegment() {
 
 void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint32_t /*channels*/) {
   audio_.Open();
-  if (!FileExists(audio_.soundFont())) {
-    Fail(ErrorKind::PlatformCall, "missing sound font " + audio_.soundFont());
+  // A damaged sound font plays silence without a word from the synthesizer:
+  // it ends the game like a missing one.
+  const std::string fault = SoundFontFault(audio_.soundFont());
+  if (!fault.empty()) {
+    Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
   }
 }
 
@@ -59,6 +62,8 @@ void SdlMusic::AddNotificationType(uint32_t /*type*/) {
 SegmentRef SdlMusic::LoadSegment(const std::string& path) {
   audio_.Open();
   const std::string file = ToSlashes(path);
+  const std::string fault = OpenFault(file);
+  if (!fault.empty()) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + fault);
   std::ifstream in(file, std::ios::binary);
   if (!in) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + std::strerror(errno));
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),

@@ -167,8 +167,10 @@ void SdlWindow::ShowFatalMessage(const std::string& line) {
     Mix_HaltChannel(-1);
   }
   p_.video_.StepAside();
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr) != 0) {
-    ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf");
+  // The game's own box first: the system's may not wrap the line or answer
+  // to signals.
+  if (!ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf")) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/file_faults.h"
 #include "platform/sdl/float_status.h"
 #include "platform/sdl/text_layout.h"
 
@@ -80,6 +81,9 @@ FontRef SdlText::CreateFont(const std::string& face, int points, bool bold) {
   }
   const FontChoice choice = ChooseFont(face, points);
   const std::string path = fontFolder_ + "/" + choice.file;
+  // The font library names the file but not the system's reason.
+  const std::string fault = OpenFault(path);
+  if (!fault.empty()) Fail(ErrorKind::PlatformCall, "cannot load font " + path + ": " + fault);
   TTF_Font* font = TTF_OpenFont(path.c_str(), choice.pixels);
   if (font == nullptr) {
     Fail(ErrorKind::PlatformCall, "cannot load font " + path + ": " + TTF_GetError());

@@ -4,10 +4,29 @@
 #include <cstring>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/bitmap_header.h"
 #include "platform/sdl/float_status.h"
 #include "platform/types.h"
 
 namespace sb::sdl {
+
+namespace {
+
+// Refuses a picture whose header its file cannot back, before the decoder
+// allocates what the header claims; leaves the file at its start.
+void CheckBitmapHeader(SDL_RWops* file, const std::string& path) {
+  uint8_t head[kBitmapHeaderBytes] = {};
+  const size_t got = SDL_RWread(file, head, 1, sizeof head);
+  const Sint64 size = SDL_RWsize(file);
+  std::string fault = BitmapHeaderFault(head, got, size > 0 ? static_cast<uint64_t>(size) : 0);
+  if (fault.empty() && SDL_RWseek(file, 0, RW_SEEK_SET) != 0) fault = SDL_GetError();
+  if (!fault.empty()) {
+    SDL_RWclose(file);
+    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + fault);
+  }
+}
+
+}  // namespace
 
 SDL_Surface* LoadKeyedBitmap(const std::string& path) {
   errno = 0;
@@ -17,6 +36,7 @@ SDL_Surface* LoadKeyedBitmap(const std::string& path) {
     Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " +
                                       (error != 0 ? std::strerror(error) : SDL_GetError()));
   }
+  CheckBitmapHeader(file, path);
   SDL_Surface* loaded = SDL_LoadBMP_RW(file, 1);
   if (loaded == nullptr) {
     Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());

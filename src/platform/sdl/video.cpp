@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/window_fit.h"
 
 namespace sb::sdl {
 
@@ -156,6 +157,7 @@ void Video::CreateScreen(const PresentParameters& params) {
     Release();
     Fail(ErrorKind::PlatformCall, "cannot set the logical screen size: " + error);
   }
+  FitWindowToDrawnSize(window_);
   life_ = std::make_shared<RendererLife>();
   life_->renderer = renderer_;
   canvas_.Attach(renderer_, width_, height_);
@@ -183,11 +185,15 @@ void Video::ToggleFullscreen() {
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
   if (full) {
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, width_, height_);
+    SDL_Rect usable{};
+    SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable);
+    const SDL_Point size = WindowedSize(width_, height_, usable);
+    SDL_SetWindowSize(window_, size.x, size.y);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   } else {
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
+  FitWindowToDrawnSize(window_);
   canvas_.ReapplyViewport();
 }
 
