@@ -378,9 +378,12 @@ TEST_F(Gamepad, ACursorMovedOntoStartAndAClickStartTheBattle) {
   selectionPass();
   VirtualPad& pad = Plug();
   // Down and a little to the right, from the top-left corner to Start at
-  // (0, 350) to (128, 414); a generous bound on the passes it may take.
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 15000);
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, kFull);
+  // (0, 350) to (128, 414); a generous bound on the passes it may take. A
+  // partial deflection keeps each pass's step (at most 0.1 s of movement on
+  // a stalled machine) well inside the button, so the cursor cannot
+  // overshoot it.
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 12000);
+  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 20000);
   for (int pass = 0; pass < 100000 && !f.StartButton.Hovered; ++pass) selectionPass();
   ASSERT_TRUE(f.StartButton.Hovered) << "cursor at " << f.MouseX << ", " << f.MouseY;
   EXPECT_GT(f.MouseY, 350);
