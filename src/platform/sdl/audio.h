@@ -42,7 +42,7 @@ class Audio {
   int AllocateChannel();
   void FreeChannel(int channel);
 
-  // The music reported its end (on the audio thread or when it was halted).
+  // The music reported its end (when it ended, was replaced or stopped).
   void FlagMusicEnded() { musicEnded_.store(true, std::memory_order_release); }
   bool TakeMusicEnded() { return musicEnded_.exchange(false, std::memory_order_acq_rel); }
 
@@ -56,7 +56,6 @@ class Audio {
  private:
   bool TryOpen();
   static void PostMix(void* self, Uint8* stream, int length);
-  static void MusicFinished();
 
   std::string soundFont_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(false);
