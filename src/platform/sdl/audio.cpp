@@ -1,5 +1,6 @@
 #include "platform/sdl/audio.h"
 
+#include <cmath>
 #include <iostream>
 
 #include "core/runtime_error.h"
@@ -54,6 +55,7 @@ void Audio::Open() {
   frameBytes_ = channels_ * static_cast<int>(SDL_AUDIO_BITSIZE(format_) / 8);
   if (frameBytes_ <= 0) frameBytes_ = 1;
   Mix_AllocateChannels(0);
+  Mix_MasterVolume(static_cast<int>(std::lround(MIX_MAX_VOLUME * kHeadroom)));
   *alive_ = true;
   Mix_SetPostMix(&Audio::PostMix, this);
 }

@@ -47,9 +47,10 @@ class MidiSynth {
 
   // The synthesizer's output gain; 0 is silent.
   void SetGain(double gain);
-  // The gain at full music volume, the one it starts with: loud enough for
-  // the tunes to sit with the effects.
-  static constexpr double kFullGain = 1.2;
+  // The gain at full music volume, the one it starts with: the tunes sit
+  // with the effects at this level, both below full scale by the audio's
+  // headroom.
+  static constexpr double kFullGain = 1.2 * Audio::kHeadroom;
 
  private:
   static void Render(void* self, Uint8* stream, int length);

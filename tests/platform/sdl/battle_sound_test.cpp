@@ -191,7 +191,7 @@ bool In(double second, std::initializer_list<std::pair<double, double>> spans) {
   return false;
 }
 
-TEST_F(BattleSound, DISABLED_AMinuteOfFiringBoostingAndHitsOverTheMusicNeverReachesFullScale) {
+TEST_F(BattleSound, AMinuteOfFiringBoostingAndHitsOverTheMusicNeverReachesFullScale) {
   Start();
   Crafts[0].Armour = 1e6f;  // the player outlives every hit
   ClipCounter clips(platform_->audio());
