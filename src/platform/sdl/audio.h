@@ -27,8 +27,8 @@ class Audio {
   // output: the loudest moments of a battle (firing and hits over the tune)
   // would otherwise add up past it and crackle. One factor for both keeps
   // their balance.
-  // 56 of the mixer's 128 volume steps, about -7 dB.
-  static constexpr double kHeadroom = 0.4375;
+  // 52 of the mixer's 128 volume steps, about -7.8 dB.
+  static constexpr double kHeadroom = 0.40625;
 
   // Opens the mixer once. Without a usable device one warning line goes to
   // standard error and the game runs silent; a failure even then is a failed
