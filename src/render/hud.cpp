@@ -78,7 +78,9 @@ void DrawCockpitPanel(Form1& game, FrameCalls& calls) {
   calls.Text(game.TechnicalFont, kWhite, std::to_string(player.Energy), game.SideRect4,
              kTextLeftTop);
 
-  calls.Sprite(game.PointTexture, one, Form1::Vec2(32, 32), game.TargetBearing,
+  // The views show world +X on the left, so the bearing turns the other way
+  // on screen.
+  calls.Sprite(game.PointTexture, one, Form1::Vec2(32, 32), -game.TargetBearing,
                Form1::Vec2(500, 100), kWhite);
 }
 

@@ -69,6 +69,13 @@ rms_after() {
          END { if (n == 0) print 0; else printf "%.1f\n", sqrt(s / n) }'
 }
 
+# full_scale_count FILE: how many raw signed 16-bit samples in FILE sit at
+# either end of the range (clipped sound).
+full_scale_count() {
+  od -An -t d2 -v "$1" |
+    awk '{ for (i = 1; i <= NF; i++) if ($i >= 32767 || $i <= -32767) n++ } END { print n + 0 }'
+}
+
 # wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s until it succeeds.
 wait_until() {
   local limit=$1

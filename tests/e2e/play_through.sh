@@ -130,6 +130,8 @@ wait_until "$e2e_step_bound" battle_sounds || true
 rms=$(rms_after "$audio" "$audio_at_start")
 above "$rms" 20 || fail "the battle is silent (RMS $rms)"
 echo "sound after Start: RMS $rms"
+clipped=$(full_scale_count "$audio")
+[ "$clipped" -eq 0 ] || fail "$clipped samples at full scale: the mix clips"
 
 if [ -n "${SB_E2E_DOCS_DIR:-}" ]; then
   cp "$work/selection.png" "$SB_E2E_DOCS_DIR/selection.png"

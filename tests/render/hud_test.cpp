@@ -51,6 +51,8 @@ TEST(Hud, BannersShowForTheOnlyRaceLeftAndAllFiveWhenNothingLives) {
 }
 
 TEST(Hud, PointerTurnsTowardsTheTargetButStaysAtZeroWhenLevel) {
+  // Target position and bearing; the pointer is drawn turned by minus the
+  // bearing, as the views show world +X on the left.
   const float pi = 3.14159265358979f;
   const float cases[][3] = {{-500, 100, 0}, {100, 0, -pi / 4}, {0, 300, pi}};
   for (const auto& c : cases) {
@@ -61,7 +63,8 @@ TEST(Hud, PointerTurnsTowardsTheTargetButStaysAtZeroWhenLevel) {
     const auto frame = s.Frame();
     const Call* pointer = test::Named(frame, "Sprite.Draw")[4];
     ASSERT_EQ(pointer->s, "point.bmp");
-    EXPECT_NEAR(pointer->n[4], c[2], 1e-6) << c[0] << "," << c[1];
+    EXPECT_NEAR(s.f.TargetBearing, c[2], 1e-6) << c[0] << "," << c[1];
+    EXPECT_NEAR(pointer->n[4], -c[2], 1e-6) << c[0] << "," << c[1];
   }
 }
 

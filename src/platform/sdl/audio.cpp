@@ -1,5 +1,6 @@
 #include "platform/sdl/audio.h"
 
+#include <cmath>
 #include <iostream>
 
 #include "core/runtime_error.h"
@@ -13,21 +14,15 @@ constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
 constexpr int kChunkFrames = 1024;
 
-// The music-finished hook has no user pointer: the one open Audio.
-std::atomic<Audio*> g_openAudio{nullptr};
-
 }  // namespace
 
 Audio::Audio(std::string soundFontPath) : soundFont_(std::move(soundFontPath)) {}
 
 Audio::~Audio() {
   if (!*alive_) return;
-  Mix_HookMusicFinished(nullptr);
   Mix_SetPostMix(nullptr, nullptr);
-  Mix_HaltMusic();
   Mix_HaltChannel(-1);
   *alive_ = false;
-  g_openAudio.store(nullptr);
   Mix_CloseAudio();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -45,7 +40,6 @@ bool Audio::TryOpen() {
 void Audio::Open() {
   if (*alive_) return;
   FloatStatusKeeper keep;
-  Mix_Init(MIX_INIT_MID);
   if (!TryOpen()) {
     std::cerr << "spacebattle: warning: no sound device (" << SDL_GetError()
               << "); playing without sound" << std::endl;
@@ -60,14 +54,10 @@ void Audio::Open() {
   channels_ = channels;
   frameBytes_ = channels_ * static_cast<int>(SDL_AUDIO_BITSIZE(format_) / 8);
   if (frameBytes_ <= 0) frameBytes_ = 1;
-  // The packaged library points at the system's sound font when it opens;
-  // the game plays its tunes with its own copy.
-  Mix_SetSoundFonts(soundFont_.c_str());
   Mix_AllocateChannels(0);
+  Mix_MasterVolume(static_cast<int>(std::lround(MIX_MAX_VOLUME * kHeadroom)));
   *alive_ = true;
-  g_openAudio.store(this);
   Mix_SetPostMix(&Audio::PostMix, this);
-  Mix_HookMusicFinished(&Audio::MusicFinished);
 }
 
 int Audio::AllocateChannel() {
@@ -100,11 +90,6 @@ void Audio::PostMix(void* self, Uint8* stream, int length) {
                                 std::memory_order_acq_rel);
   std::lock_guard<std::mutex> lock(audio->tapMutex_);
   if (audio->tap_) audio->tap_(stream, length);
-}
-
-void Audio::MusicFinished() {
-  Audio* audio = g_openAudio.load();
-  if (audio != nullptr) audio->FlagMusicEnded();
 }
 
 }  // namespace sb::sdl

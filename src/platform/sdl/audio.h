@@ -23,6 +23,13 @@ class Audio {
   Audio(const Audio&) = delete;
   Audio& operator=(const Audio&) = delete;
 
+  // The level of effects and music alike, below the full scale of the
+  // output: the loudest moments of a battle (firing and hits over the tune)
+  // would otherwise add up past it and crackle. One factor for both keeps
+  // their balance.
+  // 52 of the mixer's 128 volume steps, about -7.8 dB.
+  static constexpr double kHeadroom = 0.40625;
+
   // Opens the mixer once. Without a usable device one warning line goes to
   // standard error and the game runs silent; a failure even then is a failed
   // platform call.
@@ -42,7 +49,7 @@ class Audio {
   int AllocateChannel();
   void FreeChannel(int channel);
 
-  // The music reported its end (on the audio thread or when it was halted).
+  // The music reported its end (when it ended, was replaced or stopped).
   void FlagMusicEnded() { musicEnded_.store(true, std::memory_order_release); }
   bool TakeMusicEnded() { return musicEnded_.exchange(false, std::memory_order_acq_rel); }
 
@@ -56,7 +63,6 @@ class Audio {
  private:
   bool TryOpen();
   static void PostMix(void* self, Uint8* stream, int length);
-  static void MusicFinished();
 
   std::string soundFont_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(false);

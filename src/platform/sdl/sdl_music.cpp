@@ -1,7 +1,6 @@
 #include "platform/sdl/sdl_music.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -9,20 +8,11 @@
 
 #include "core/runtime_error.h"
 #include "platform/sdl/file_faults.h"
-#include "platform/sdl/float_status.h"
 #include "platform/sdl/midi_length.h"
 #include "platform/sdl/sdl_sound.h"
 #include "platform/types.h"
 
 namespace sb::sdl {
-
-SdlSegment::SdlSegment(std::string path, Mix_Music* music, double seconds,
-                       std::shared_ptr<bool> alive)
-    : path_(std::move(path)), music_(music), seconds_(seconds), alive_(std::move(alive)) {}
-
-SdlSegment::~SdlSegment() {
-  if (*alive_) Mix_FreeMusic(music_);
-}
 
 void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint32_t /*channels*/) {
   audio_.Open();
@@ -32,6 +22,7 @@ void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint3
   if (!fault.empty()) {
     Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
   }
+  synth_.Open();
 }
 
 void SdlMusic::SetMasterVolume(int32_t volume) {
@@ -39,8 +30,7 @@ void SdlMusic::SetMasterVolume(int32_t volume) {
     Fail(ErrorKind::PlatformCall,
          "music volume " + std::to_string(volume) + " is outside -10000..0");
   }
-  audio_.Open();
-  Mix_VolumeMusic(static_cast<int>(std::lround(MIX_MAX_VOLUME * GainOfHundredthsDb(volume))));
+  synth_.SetGain(MidiSynth::kFullGain * GainOfHundredthsDb(volume));
 }
 
 void SdlMusic::SetMasterTempo(float factor) {
@@ -70,43 +60,35 @@ SegmentRef SdlMusic::LoadSegment(const std::string& path) {
                                    std::istreambuf_iterator<char>());
   const MidiLength length = MeasureMidi(bytes);
   if (!length.ok) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + length.error);
-  FloatStatusKeeper keep;
-  Mix_Music* music = Mix_LoadMUS(file.c_str());
-  if (music == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + Mix_GetError());
-  }
-  return std::make_shared<SdlSegment>(file, music, length.seconds, audio_.alive());
+  return std::make_shared<SdlSegment>(file, bytes, length.seconds);
 }
 
 void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int64_t /*startTime*/) {
   auto tune = std::dynamic_pointer_cast<SdlSegment>(segment);
   if (!tune) Fail(ErrorKind::PlatformCall, "no music to play");
   if (!audio_.isOpen()) Fail(ErrorKind::PlatformCall, "music played after sound ended");
-  FloatStatusKeeper keep;
   // The tune playing (if any) is replaced, which ends it.
-  if (current_ && Mix_PlayingMusic()) audio_.FlagMusicEnded();
-  startFrame_ = audio_.FramesMixed();
-  const int rc = Mix_PlayMusic(tune->music(), 1);
-  if (rc != 0)
-    Fail(ErrorKind::PlatformCall, "cannot play music " + tune->Path() + ": " + Mix_GetError());
+  if (current_ && synth_.Sounding()) audio_.FlagMusicEnded();
+  synth_.Play(tune->midi(), tune->Path());
   current_ = std::move(tune);
 }
 
 void SdlMusic::StopEx(const SegmentRef& segment, int64_t /*stopTime*/, uint32_t /*flags*/) {
   if (!current_ || current_.get() != segment.get()) return;
-  FloatStatusKeeper keep;
-  Mix_HaltMusic();
+  synth_.Stop();
   current_.reset();
   audio_.FlagMusicEnded();
 }
 
 double SdlMusic::Elapsed() const {
-  const uint64_t frames = audio_.FramesMixed() - startFrame_;
-  return audio_.frequency() > 0 ? double(frames) / audio_.frequency() : 0.0;
+  const int64_t start = synth_.StartFrame();
+  if (start < 0 || audio_.frequency() <= 0) return 0.0;
+  const uint64_t frames = audio_.FramesMixed() - static_cast<uint64_t>(start);
+  return double(frames) / audio_.frequency();
 }
 
 bool SdlMusic::Finished() const {
-  return !Mix_PlayingMusic() || Elapsed() >= current_->seconds() + kReleaseSeconds;
+  return !synth_.Sounding() || Elapsed() >= current_->seconds() + kReleaseSeconds;
 }
 
 bool SdlMusic::IsPlaying(const SegmentRef& segment) {
@@ -115,8 +97,7 @@ bool SdlMusic::IsPlaying(const SegmentRef& segment) {
 
 int32_t SdlMusic::Update() {
   if (current_ && Finished()) {
-    FloatStatusKeeper keep;
-    if (Mix_PlayingMusic()) Mix_HaltMusic();
+    synth_.Stop();
     current_.reset();
     audio_.FlagMusicEnded();
   }

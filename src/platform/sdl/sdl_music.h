@@ -1,39 +1,41 @@
-// MIDI tunes on SDL_mixer (FluidSynth with the game's General MIDI sound
-// font). A tune is ended as soon as its last note has sounded, measured in
+// MIDI tunes played by one FluidSynth synthesizer with the game's General
+// MIDI sound font, read once. Playing a tune starts it from its top. A tune
+// is ended as soon as its last note has sounded, measured in
 // mixed sample frames from its start, rather than when the synthesizer's
 // voices finally die away seconds later; its end is reported at the next
 // yield as a music notification.
 #pragma once
 
-#include <SDL_mixer.h>
-
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/music.h"
 #include "platform/sdl/audio.h"
+#include "platform/sdl/midi_synth.h"
 
 namespace sb::sdl {
 
 class SdlSegment : public Segment {
  public:
-  SdlSegment(std::string path, Mix_Music* music, double seconds, std::shared_ptr<bool> alive);
-  ~SdlSegment() override;
+  SdlSegment(std::string path, std::vector<uint8_t> midi, double seconds)
+      : path_(std::move(path)), midi_(std::move(midi)), seconds_(seconds) {}
   const std::string& Path() const override { return path_; }
-  Mix_Music* music() const { return music_; }
+  // The MIDI file's bytes.
+  const std::vector<uint8_t>& midi() const { return midi_; }
   // When the last note stops sounding, from the start of the tune.
   double seconds() const { return seconds_; }
 
  private:
   std::string path_;
-  Mix_Music* music_;
+  std::vector<uint8_t> midi_;
   double seconds_;
-  std::shared_ptr<bool> alive_;
 };
 
 class SdlMusic : public Music {
  public:
-  explicit SdlMusic(Audio& audio) : audio_(audio) {}
+  explicit SdlMusic(Audio& audio) : audio_(audio), synth_(audio) {}
 
   void InitAudio(uint32_t flags, uint32_t defaultPathType, uint32_t channels) override;
   void SetMasterVolume(int32_t volume) override;
@@ -50,6 +52,12 @@ class SdlMusic : public Music {
   // notification handle when a tune ended since the last call, else 0.
   int32_t Update();
 
+  // The mixed frame at which the current tune began to sound; -1 before.
+  int64_t StartFrame() const { return synth_.StartFrame(); }
+
+  // Silences the music at once, as the program ends.
+  void Silence() { synth_.Stop(); }
+
   // Time the current tune lets its last note ring before it is ended.
   static constexpr double kReleaseSeconds = 0.25;
 
@@ -58,9 +66,9 @@ class SdlMusic : public Music {
   bool Finished() const;
 
   Audio& audio_;
+  MidiSynth synth_;
   int32_t event_ = 0;
   std::shared_ptr<SdlSegment> current_;
-  uint64_t startFrame_ = 0;
 };
 
 }  // namespace sb::sdl

@@ -153,7 +153,7 @@ void SdlWindow::EndProgram(int status) {
   FloatStatusKeeper keep;
   p_.video_.SetMouseCaptured(false);
   if (p_.audio_.isOpen()) {
-    Mix_HaltMusic();
+    p_.music_.Silence();
     Mix_HaltChannel(-1);
   }
   throw ProgramExit{status};
@@ -163,7 +163,7 @@ void SdlWindow::ShowFatalMessage(const std::string& line) {
   FloatStatusKeeper keep;
   if (!p_.video_.CanShowMessages()) return;
   if (p_.audio_.isOpen()) {
-    Mix_HaltMusic();
+    p_.music_.Silence();
     Mix_HaltChannel(-1);
   }
   p_.video_.StepAside();

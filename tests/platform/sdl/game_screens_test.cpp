@@ -2,6 +2,9 @@
 // pictures (offscreen driver, software renderer), read back as pixels.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "core/angles.h"
 #include "core/form1.h"
 #include "sdl_test_support.h"
 
@@ -94,6 +97,70 @@ TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   EXPECT_GT(CountIn(blip, 896, 56, 912, 72, &empty), 4);
   EXPECT_EQ(CountIn(blip, 872, 0, 896, 128, &empty), 0);
   EXPECT_EQ(CountIn(blip, 912, 0, 1000, 128, &empty), 0);
+}
+
+// The pointer turns about (532, 132): its tip is its pixel farthest from
+// there. Returns the tip's direction in screen degrees (x right, y down).
+double PointerTipDegrees(const Screenshot& shot) {
+  double far = 0, angle = 0;
+  for (int y = 92; y < 172; ++y) {
+    for (int x = 492; x < 572; ++x) {
+      const uint32_t p = shot.At(x, y);
+      if (std::max({Red(p), Green(p), Blue(p)}) <= 40) continue;
+      const double dx = x + 0.5 - 532, dy = y + 0.5 - 132;
+      if (std::hypot(dx, dy) > far) far = std::hypot(dx, dy), angle = std::atan2(dy, dx);
+    }
+  }
+  return angle * 180 / kPi;
+}
+
+double AngleBetween(double a, double b) {
+  const double d = std::fmod(std::abs(a - b), 360.0);
+  return std::min(d, 360 - d);
+}
+
+TEST_F(GameScreens, ThePointerTurnsTowardsTheTargetAsTheRadarShowsIt) {
+  StartBattle();
+  // Nothing else in sight; no stars or planets behind the pointer.
+  for (int s = 0; s <= 20000; ++s) form_->Stars[s].Quad[0].X = 1e6f;
+  for (int p = 0; p <= 200; ++p) form_->Planets[p].Quad[0].X = 1e6f;
+  for (int i = 1; i <= 50; ++i) {
+    Crafts[i].X = 5000;
+    Crafts[i].Y = -5000;
+  }
+  Crafts[0].Target = 5;
+  form_->Renderme();
+  const Screenshot empty(*platform_);
+  for (int k = 0; k < 8; ++k) {
+    // 300 units away: off the main view, on the radar (centre (936, 64)).
+    const double a = (22.5 + 45 * k) * kPi / 180;
+    Crafts[5].X = Crafts[0].X + static_cast<float>(300 * std::cos(a));
+    Crafts[5].Y = Crafts[0].Y + static_cast<float>(300 * std::sin(a));
+    form_->Renderme();
+    const Screenshot shot(*platform_);
+    // The blip: the radar's pixels that changed.
+    double sx = 0, sy = 0;
+    int n = 0;
+    for (int y = 0; y < 128; ++y) {
+      for (int x = 872; x < 1000; ++x) {
+        if (shot.At(x, y) == empty.At(x, y)) continue;
+        sx += x + 0.5, sy += y + 0.5, ++n;
+      }
+    }
+    ASSERT_GT(n, 4) << "no blip on the radar at " << 22.5 + 45 * k << " degrees";
+    const double radar = std::atan2(sy / n - 64, sx / n - 936) * 180 / kPi;
+    EXPECT_LT(AngleBetween(PointerTipDegrees(shot), radar), 10)
+        << "target at " << 22.5 + 45 * k << " degrees in the world, " << radar
+        << " on the radar; pointer at " << PointerTipDegrees(shot);
+  }
+  // A target level with the player, or the player itself: the pointer keeps
+  // pointing straight down.
+  Crafts[5].Y = Crafts[0].Y;
+  form_->Renderme();
+  EXPECT_LT(AngleBetween(PointerTipDegrees(Screenshot(*platform_)), 90), 10);
+  Crafts[0].Target = 0;
+  form_->Renderme();
+  EXPECT_LT(AngleBetween(PointerTipDegrees(Screenshot(*platform_)), 90), 10);
 }
 
 }  // namespace
