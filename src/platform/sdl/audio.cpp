@@ -18,7 +18,8 @@ std::atomic<Audio*> g_openAudio{nullptr};
 
 }  // namespace
 
-Audio::Audio(std::string soundFontPath) : soundFont_(std::move(soundFontPath)) {}
+Audio::Audio(std::string soundFontPath, bool audible)
+    : soundFont_(std::move(soundFontPath)), audible_(audible) {}
 
 Audio::~Audio() {
   if (!*alive_) return;
@@ -46,6 +47,10 @@ void Audio::Open() {
   if (*alive_) return;
   FloatStatusKeeper keep;
   Mix_Init(MIX_INIT_MID);
+  if (!audible_) {
+    silent_ = true;
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
   if (!TryOpen()) {
     std::cerr << "spacebattle: warning: no sound device (" << SDL_GetError()
               << "); playing without sound" << std::endl;
