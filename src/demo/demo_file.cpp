@@ -37,6 +37,15 @@ DecodeResult ReadDemoFile(const std::string& path) {
   return result;
 }
 
+std::string CheckWritable(const std::string& path) {
+  const std::string temporary = path + ".tmp";
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) return DemoProblem(path, std::string("cannot write (") + std::strerror(errno) + ")");
+  out.close();
+  std::remove(temporary.c_str());
+  return "";
+}
+
 std::string WriteDemoFile(const std::string& path, const Demo& demo) {
   const std::vector<uint8_t> bytes = Encode(demo);
   const std::string temporary = path + ".tmp";

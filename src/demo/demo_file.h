@@ -18,6 +18,10 @@ DecodeResult ReadDemoFile(const std::string& path);
 // place, so a crash never leaves half a demo. Returns "" or an error line.
 std::string WriteDemoFile(const std::string& path, const Demo& demo);
 
+// Whether a demo can be written at `path` (its temporary file can be made),
+// so a battle is not played for nothing. Returns "" or an error line.
+std::string CheckWritable(const std::string& path);
+
 // "spacebattle: demo FILE: WHAT".
 std::string DemoProblem(const std::string& path, const std::string& what);
 

@@ -142,6 +142,10 @@ TEST(DemoFile, WritesThroughATemporaryFileAndReadsBack) {
   const std::string nowhere = ::testing::TempDir() + "no/such/folder/x.sbd";
   EXPECT_EQ(WriteDemoFile(nowhere, d).rfind("spacebattle: demo " + nowhere + ": cannot write", 0),
             0u);
+  EXPECT_EQ(CheckWritable(nowhere),
+            "spacebattle: demo " + nowhere + ": cannot write (No such file or directory)");
+  EXPECT_EQ(CheckWritable(path), "");
+  EXPECT_FALSE(std::ifstream(path).good()) << "the check left a file behind";
 }
 
 TEST(FrameStats, MedianPercentileAndRate) {

@@ -28,12 +28,12 @@ xdotool mousemove_relative 480 380
 sleep 0.3
 for ((i = 1; i < design; i++)); do
   xdotool click 1
-  sleep 0.4
+  sleep 1.2  # the arrows take one click in ten passes
 done
 xdotool mousemove_relative -- -420 0
 sleep 0.3
 xdotool click 1
-wait_until 5 screen_lit 872 0 128 128 0.05 || fail "no battle within 5 s of Start"
+wait_until 30 screen_lit 872 0 128 128 0.05 || fail "no battle within 30 s of Start"
 
 # Varied play: every 0.1 to 0.6 s one key goes down or up; thrust and fire
 # are held more often than the others.

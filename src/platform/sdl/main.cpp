@@ -66,6 +66,11 @@ int main(int argc, char** argv) {
     return Play(options, &player);
   }
   if (!options.record.empty()) {
+    const std::string problem = sb::demo::CheckWritable(options.record);
+    if (!problem.empty()) {
+      std::cerr << problem << '\n';
+      return sb::kUsageExitStatus;
+    }
     sb::demo::DemoRecorder recorder(options.record);
     return Play(options, &recorder);
   }
