@@ -3,7 +3,9 @@
 # (run it through `xvfb-run -a -s "-screen 0 1024x768x24"`) with --record,
 # picks a design with the mouse, starts the battle, then holds and releases
 # the battle keys in a seeded random pattern for SECONDS and quits with
-# Escape. Arguments: GAME OUTPUT SEED DESIGN SECONDS [KEYSEED].
+# Escape. Arguments: GAME OUTPUT SEED DESIGN SECONDS [KEYSEED [KEYS]], where
+# KEYS is a list of xdotool key names to draw from (default: every battle
+# key, thrust and fire more often).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../e2e" && pwd)
 source "$here/lib.sh"
@@ -37,7 +39,7 @@ wait_until 30 screen_lit 872 0 128 128 0.05 || fail "no battle within 30 s of St
 
 # Varied play: every 0.1 to 0.6 s one key goes down or up; thrust and fire
 # are held more often than the others.
-keys=(w w w a d Shift_L space space space Left Right n comma period c)
+read -r -a keys <<<"${7:-w w w a d Shift_L space space space Left Right n comma period c}"
 declare -A held=()
 end=$((SECONDS + seconds))
 while [ "$SECONDS" -lt "$end" ]; do
