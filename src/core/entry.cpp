@@ -21,10 +21,13 @@ int ReportFatal(Platform& platform, std::ostream& err, const std::string& line) 
 }
 
 // Lets the hooks finish (a recorder writes its demo) and reports what they
-// could not do; the status becomes 1 if it was 0.
-int FinishHooks(BattleHooks* hooks, Form1* form, std::ostream& err, bool byError, int status) {
-  if (hooks == nullptr || form == nullptr) return status;
-  const std::string problem = hooks->ProgramEnding(*form, byError);
+// could not do; the status becomes 1 if it was 0. The game object is then
+// gone, as it would be after unwinding, before any error is shown.
+int FinishHooks(BattleHooks* hooks, std::unique_ptr<Form1>& form, std::ostream& err, bool byError,
+                int status) {
+  std::string problem;
+  if (hooks != nullptr && form != nullptr) problem = hooks->ProgramEnding(*form, byError);
+  form.reset();
   if (problem.empty()) return status;
   err << problem << '\n';
   err.flush();
@@ -42,19 +45,19 @@ int RunGame(Platform& platform, std::ostream& err, const GameSetup& setup) {
     form->Hooks = hooks;
     form->FixedSeed = setup.seed;
     form->Form_Load();
-    return FinishHooks(hooks, form.get(), err, false, 0);
+    return FinishHooks(hooks, form, err, false, 0);
   } catch (const ProgramExit& e) {
-    return FinishHooks(hooks, form.get(), err, false, e.status);
+    return FinishHooks(hooks, form, err, false, e.status);
   } catch (const GameError& e) {
-    FinishHooks(hooks, form.get(), err, true, 1);
+    FinishHooks(hooks, form, err, true, 1);
     return ReportFatal(platform, err, e.Line());
   } catch (const std::bad_alloc&) {
-    FinishHooks(hooks, form.get(), err, true, 1);
+    FinishHooks(hooks, form, err, true, 1);
     return ReportFatal(platform, err, "spacebattle: run-time error: out of memory");
   } catch (const std::exception& e) {
     // Nothing the game does throws these; a library that does still ends
     // the program with one line rather than an abort.
-    FinishHooks(hooks, form.get(), err, true, 1);
+    FinishHooks(hooks, form, err, true, 1);
     return ReportFatal(platform, err, std::string("spacebattle: run-time error: ") + e.what());
   }
 }
