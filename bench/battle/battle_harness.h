@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/battle_hash.h"
 #include "core/form1.h"
 #include "core/key_codes.h"
 #include "platform/headless/headless_platform.h"
@@ -92,63 +93,10 @@ struct BattleRun {
   }
 };
 
-// FNV-1a, 64 bits.
-class Fnv1a {
- public:
-  void Bytes(const void* data, size_t size) {
-    const auto* p = static_cast<const unsigned char*>(data);
-    for (size_t n = 0; n < size; ++n) {
-      hash_ ^= p[n];
-      hash_ *= 0x100000001B3ull;
-    }
-  }
-  template <typename T>
-  void Value(T v) {
-    Bytes(&v, sizeof v);  // floats by bit pattern
-  }
-  void Value(bool b) { Value<uint8_t>(b ? 1 : 0); }
-  void Value(const std::string& s) {
-    Value<uint64_t>(s.size());
-    Bytes(s.data(), s.size());
-  }
-  void Value(const LitVertex& v) {
-    Value(v.X), Value(v.Y), Value(v.Z), Value(v.Diffuse), Value(v.Specular), Value(v.U), Value(v.V);
-  }
-  void Value(const Particle& p) {
-    Value(p.X), Value(p.Y), Value(p.Z), Value(p.Colour), Value(p.U), Value(p.V), Value(p.Life);
-  }
-  uint64_t Result() const { return hash_; }
-
- private:
-  uint64_t hash_ = 0xCBF29CE484222325ull;
-};
-
-// Every field of one craft record except its texture.
-inline void HashCraft(Fnv1a& h, const Craft& c) {
-  h.Value(c.Name), h.Value(c.X), h.Value(c.Y), h.Value(c.Z), h.Value(c.Width), h.Value(c.Height);
-  for (const LitVertex& v : c.Quad) h.Value(v);
-  h.Value(c.TextureFile), h.Value(c.Heading), h.Value(c.Course), h.Value(c.Acceleration);
-  h.Value(c.TurnRate), h.Value(c.Speed), h.Value(c.VelX), h.Value(c.VelY), h.Value(c.MaxSpeed);
-  h.Value(c.Stopped);
-  for (int k = 0; k <= 40; ++k) h.Value(c.Trail[k]);
-  h.Value(c.Armour), h.Value(c.MaxArmour), h.Value(c.Shield), h.Value(c.MaxShield);
-  h.Value(c.Thrusting), h.Value(c.DesiredHeading), h.Value(c.TrailNext);
-  for (int k = 0; k <= 10; ++k) h.Value(c.Shots[k]);
-  for (int k = 0; k <= 10; ++k) h.Value(c.ShotVel[k].VX), h.Value(c.ShotVel[k].VY);
-  h.Value(c.Firing), h.Value(c.WeaponPower), h.Value(c.WeaponRange), h.Value(c.Race);
-  h.Value(c.Role), h.Value(c.Combat), h.Value(c.Target), h.Value(c.LastShot);
-  h.Value(c.ShieldHitTimer), h.Value(c.ArmourHitTimer), h.Value(c.ShotCost), h.Value(c.Energy);
-  h.Value(c.MaxEnergy), h.Value(c.Turret), h.Value(c.TurretAngle);
-}
-
-// The battle's state: entries 0 to 200 of the battle table, then the
-// game-object fields the physics step keeps.
-inline uint64_t BattleHash(const Form1& form) {
-  Fnv1a h;
-  for (int i = 0; i <= 200; ++i) HashCraft(h, Crafts[i]);
-  h.Value(form.KeyRepeatDelay), h.Value(form.TargetDistance), h.Value(form.DeathMusicStarted);
-  return h.Result();
-}
+// The state hash lives with the game, which checks recorded demos with it.
+using sb::BattleHash;
+using sb::Fnv1a;
+using sb::HashCraft;
 
 namespace detail {
 

@@ -48,7 +48,8 @@ void Form1::SpawnCraft(const std::string& name, float x, float y) {
 
 void Form1::BUILDSTUFF() {
   ScopedOperation op("BUILDSTUFF");
-  Random.Seed(FixedSeed ? *FixedSeed : P.clock().SeedFromClock());
+  BattleSeed = FixedSeed ? *FixedSeed : P.clock().SeedFromClock();
+  Random.Seed(BattleSeed);
   SpawnCraft("SpaceStation", 0, 0);
   for (int16_t i = 2; i <= 50; ++i) {
     const double u1 = Random.Next();

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/battle_hooks.h"
 #include "core/craft.h"
 #include "core/random.h"
 #include "core/table.h"
@@ -83,6 +84,13 @@ class Form1 : public NotificationSink {
   // the battle tune.
   void BattleSetUp();  // core/
 
+  // What a click on Start does: spawns the selected design as the player's
+  // craft and switches from the selection loop to the battle.
+  void StartBattle();  // selection/
+
+  // Demo recording or playback; null in normal play.
+  BattleHooks* Hooks = nullptr;
+
   // ---- Platform ----
   Platform& P;
   Device* Dev = nullptr;  // set by Intialize
@@ -135,8 +143,11 @@ class Form1 : public NotificationSink {
   Table<StarRecord, 0, 20000> Stars;
   Table<PlanetRecord, 0, 200> Planets;
   RandomSource Random;
-  // A fixed seed for tests and benchmarks; the game always seeds from the clock.
+  // A fixed seed (tests, benchmarks, --seed, demos); otherwise the battle
+  // is seeded from the clock.
   std::optional<uint64_t> FixedSeed;
+  // The seed the battle was set up with.
+  uint64_t BattleSeed = 0;
   float TargetDistance = 0;
   float TargetBearing = 0;
 

@@ -10,6 +10,14 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() {
   StartUp();
+  if (Hooks) {
+    const int16_t design = Hooks->DesignToStart(*this);
+    if (design != 0) {
+      SelectedDesign = design;
+      CheckWhichCraft();
+      StartBattle();
+    }
+  }
 
   while (SelectionActive) {
     Do_Mouse();
@@ -18,8 +26,10 @@ void Form1::Form_Load() {
   }
 
   BattleSetUp();
+  if (Hooks) Hooks->BattleReady(*this);
 
   while (BattleActive) {
+    if (Hooks) Hooks->BeforeBattlePass(*this);
     AI();
     Physics();
     Renderme();

@@ -57,11 +57,7 @@ void Form1::Do_Mouse() {
   auto click = [&] {
     if (StartButton.Hovered && !started) {
       started = true;
-      const Craft& design = Designs[SelectedDesign];
-      const bool human = design.Race == kRaceHuman;
-      SpawnCraft(design.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
-      BattleActive = true;
-      SelectionActive = false;
+      StartBattle();
     }
     if (ClickCooldown < 0 && RightButton.Hovered) {
       if (SelectedDesign < DesignCount - 1) SelectedDesign = Add16(SelectedDesign, 1);
@@ -99,6 +95,14 @@ void Form1::Do_Mouse() {
   MouseX = Clamp(MouseX, kCursorMaxX);
   MouseY = Clamp(MouseY, kCursorMaxY);
   PlaceInCell(SelectedDesign, SelectionBox);
+}
+
+void Form1::StartBattle() {
+  const Craft& design = Designs[SelectedDesign];
+  const bool human = design.Race == kRaceHuman;
+  SpawnCraft(design.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
+  BattleActive = true;
+  SelectionActive = false;
 }
 
 uint32_t Form1::MouseOver(ScreenButton& button) {

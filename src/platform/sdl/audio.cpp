@@ -16,7 +16,8 @@ constexpr int kChunkFrames = 1024;
 
 }  // namespace
 
-Audio::Audio(std::string soundFontPath) : soundFont_(std::move(soundFontPath)) {}
+Audio::Audio(std::string soundFontPath, bool audible)
+    : soundFont_(std::move(soundFontPath)), audible_(audible) {}
 
 Audio::~Audio() {
   if (!*alive_) return;
@@ -40,6 +41,10 @@ bool Audio::TryOpen() {
 void Audio::Open() {
   if (*alive_) return;
   FloatStatusKeeper keep;
+  if (!audible_) {
+    silent_ = true;
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
   if (!TryOpen()) {
     std::cerr << "spacebattle: warning: no sound device (" << SDL_GetError()
               << "); playing without sound" << std::endl;

@@ -18,7 +18,8 @@ namespace sb::sdl {
 
 class Audio {
  public:
-  explicit Audio(std::string soundFontPath);
+  // Not `audible`: the mixer runs on SDL's dummy driver, heard by nobody.
+  explicit Audio(std::string soundFontPath, bool audible = true);
   ~Audio();
   Audio(const Audio&) = delete;
   Audio& operator=(const Audio&) = delete;
@@ -65,6 +66,7 @@ class Audio {
   static void PostMix(void* self, Uint8* stream, int length);
 
   std::string soundFont_;
+  bool audible_ = true;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(false);
   bool silent_ = false;
   int frequency_ = 0;

@@ -36,7 +36,8 @@ std::string DataFolderOf(const SdlPlatformOptions& options) {
 SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
     : programFolder_(ProgramFolderOf(options)),
       dataFolder_(DataFolderOf(options)),
-      audio_(dataFolder_ + "/soundfont/TimGM6mb.sf2"),
+      windowed_(options.windowed),
+      audio_(dataFolder_ + "/soundfont/TimGM6mb.sf2", options.sound),
       window_(*this),
       device_(video_, options.pacePresents),
       sprite_(video_),
@@ -54,7 +55,9 @@ SdlPlatform::~SdlPlatform() {
 
 Device& SdlPlatform::CreateDevice(const PresentParameters& params) {
   FloatStatusKeeper keep;
-  video_.CreateScreen(params);
+  PresentParameters asked = params;
+  if (windowed_) asked.Windowed = true;
+  video_.CreateScreen(asked);
   return device_;
 }
 

@@ -17,6 +17,11 @@ struct SdlPlatformOptions {
   std::string dataFolder;
   // Present waits for the next 1/60 s deadline.
   bool pacePresents = true;
+  // Start in a 1024x768 window instead of desktop full screen.
+  bool windowed = false;
+  // False: no sound reaches a device (the mixer still runs, on SDL's dummy
+  // driver).
+  bool sound = true;
 };
 
 std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options = {});

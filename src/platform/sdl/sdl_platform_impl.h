@@ -77,6 +77,7 @@ class SdlPlatform : public Platform {
 
   std::string programFolder_;
   std::string dataFolder_;
+  bool windowed_;
   Video video_;
   Audio audio_;
   SdlWindow window_;

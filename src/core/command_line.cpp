@@ -1,0 +1,175 @@
+#include "core/command_line.h"
+
+#include <charconv>
+
+#include "core/version.h"
+
+namespace sb {
+
+namespace {
+
+enum class Kind { Help, Version, Window, Seed, Record, PlayDemo, TimeDemo };
+
+struct OptionName {
+  const char* name;
+  Kind kind;
+  bool takesValue;
+};
+
+constexpr OptionName kOptions[] = {
+    {"--help", Kind::Help, false},        {"--version", Kind::Version, false},
+    {"--window", Kind::Window, false},    {"--seed", Kind::Seed, true},
+    {"--record", Kind::Record, true},     {"--playdemo", Kind::PlayDemo, true},
+    {"--timedemo", Kind::TimeDemo, true},
+};
+
+const OptionName* FindOption(const std::string& name) {
+  for (const OptionName& o : kOptions) {
+    if (name == o.name) return &o;
+  }
+  return nullptr;
+}
+
+std::string Problem(const std::string& what) {
+  return "spacebattle: " + what + " (try --help)";
+}
+
+// A decimal number from 0 to 2^64 - 1: digits only, no sign or spaces.
+std::optional<uint64_t> ParseSeed(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  uint64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value, 10);
+  if (ec != std::errc() || ptr != end || text[0] == '-' || text[0] == '+') return std::nullopt;
+  return value;
+}
+
+// Stores one option; returns an error line or "".
+std::string Apply(const OptionName& o, const std::string& value, CommandLine& out) {
+  auto once = [&](bool given) {
+    return given ? Problem(std::string(o.name) + " given twice") : "";
+  };
+  switch (o.kind) {
+    case Kind::Help:
+      out.help = true;
+      return "";
+    case Kind::Version:
+      out.version = true;
+      return "";
+    case Kind::Window:
+      out.window = true;
+      return "";
+    case Kind::Seed: {
+      if (out.seed) return once(true);
+      const std::optional<uint64_t> seed = ParseSeed(value);
+      if (!seed) {
+        return Problem("--seed needs a whole number from 0 to 18446744073709551615, not '" + value +
+                       "'");
+      }
+      out.seed = seed;
+      return "";
+    }
+    case Kind::Record:
+      if (!out.record.empty()) return once(true);
+      out.record = value;
+      return "";
+    case Kind::PlayDemo:
+      if (!out.playdemo.empty()) return once(true);
+      out.playdemo = value;
+      return "";
+    case Kind::TimeDemo:
+      if (!out.timedemo.empty()) return once(true);
+      out.timedemo = value;
+      return "";
+  }
+  return "";
+}
+
+std::string CheckCombination(const CommandLine& o) {
+  const int demos =
+      (o.record.empty() ? 0 : 1) + (o.playdemo.empty() ? 0 : 1) + (o.timedemo.empty() ? 0 : 1);
+  if (demos > 1) return Problem("--record, --playdemo and --timedemo exclude each other");
+  if (o.seed && (!o.playdemo.empty() || !o.timedemo.empty())) {
+    return Problem("--seed cannot be given with a demo to play: the demo holds its seed");
+  }
+  return "";
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine result;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const size_t equals = arg.find('=');
+    const bool inlineValue = arg.rfind("--", 0) == 0 && equals != std::string::npos;
+    const std::string name = inlineValue ? arg.substr(0, equals) : arg;
+    const OptionName* option = FindOption(name);
+    if (option == nullptr) {
+      const bool looksLikeOption = !arg.empty() && arg[0] == '-';
+      result.error =
+          Problem((looksLikeOption ? "unknown option '" : "unexpected argument '") + name + "'");
+      return result;
+    }
+    std::string value;
+    if (inlineValue && !option->takesValue) {
+      result.error = Problem(name + " takes no value");
+      return result;
+    }
+    if (option->takesValue) {
+      if (inlineValue) {
+        value = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      }
+      if (value.empty()) {
+        result.error = Problem(name + " needs a value");
+        return result;
+      }
+    }
+    result.error = Apply(*option, value, result.options);
+    if (!result.error.empty()) return result;
+  }
+  result.error = CheckCombination(result.options);
+  return result;
+}
+
+std::string HelpText() {
+  return "Usage: spacebattle [OPTION]...\n"
+         "A real-time 2D space battle: pick a craft, then fight a station and\n"
+         "forty-nine computer-piloted craft of five races.\n"
+         "\n"
+         "Options:\n"
+         "  --help             show this help and exit\n"
+         "  --version          show the version and exit\n"
+         "  --window           play in a 1024x768 window instead of full screen\n"
+         "  --seed N           fix the battle's random seed (0 to 2^64-1)\n"
+         "  --record FILE      play as usual and write a demo of the battle to FILE\n"
+         "  --playdemo FILE    show the battle recorded in FILE, then exit\n"
+         "  --timedemo FILE    show FILE's battle as fast as possible without sound\n"
+         "                     and print the frame rate and frame times\n"
+         "\n"
+         "Selection screen (mouse): the arrows step through the designs, Start\n"
+         "begins the battle.\n"
+         "\n"
+         "Battle keys:\n"
+         "  W                  thrust\n"
+         "  A / D              turn left / right\n"
+         "  Left Shift         boost\n"
+         "  Space              fire\n"
+         "  Left / Right       turn the turret\n"
+         "  N                  next target\n"
+         "  , / .              previous / next target number\n"
+         "  C                  target the craft that is attacking you\n"
+         "  Escape             quit (also ends a demo being shown)\n"
+         "  Alt+Enter          switch between full screen and a window\n"
+         "\n"
+         "Exit status: 0 normally, 1 on a run-time error or when a demo's battle\n"
+         "departs from its recording, 2 for a bad command line or demo file.\n";
+}
+
+std::string VersionText() {
+  return std::string("spacebattle ") + GameVersion() + "\n";
+}
+
+}  // namespace sb

@@ -1,0 +1,48 @@
+#include "demo/demo_recorder.h"
+
+#include <iterator>
+
+#include "core/battle_hash.h"
+#include "core/form1.h"
+#include "core/key_codes.h"
+#include "core/version.h"
+#include "demo/demo_file.h"
+
+namespace sb::demo {
+
+KeyMask BattleKeysHeld(const Form1& form) {
+  KeyMask mask = 0;
+  for (size_t i = 0; i < std::size(keys::kBattleKeys); ++i) {
+    if (form.KeyDown[keys::kBattleKeys[i]]) mask = static_cast<KeyMask>(mask | (1u << i));
+  }
+  return mask;
+}
+
+DemoRecorder::DemoRecorder(std::string path) : path_(std::move(path)) {
+  demo_.gameVersion = GameVersion();
+}
+
+void DemoRecorder::BattleReady(Form1& form) {
+  battleStarted_ = true;
+  demo_.seed = form.BattleSeed;
+  demo_.design = form.SelectedDesign;
+}
+
+void DemoRecorder::BeforeBattlePass(Form1& form) {
+  const uint32_t done = demo_.passes();
+  if (done > 0 && done % kCheckInterval == 0) demo_.checks.push_back(BattleCheckValue(form));
+  demo_.keys.push_back(BattleKeysHeld(form));
+}
+
+std::string DemoRecorder::ProgramEnding(Form1& form, bool byError) {
+  if (!battleStarted_) return "";
+  demo_.endedByError = byError;
+  if (!byError) {
+    const uint32_t done = demo_.passes();
+    if (done > 0 && done % kCheckInterval == 0) demo_.checks.push_back(BattleCheckValue(form));
+    demo_.checks.push_back(BattleCheckValue(form));
+  }
+  return WriteDemoFile(path_, demo_);
+}
+
+}  // namespace sb::demo

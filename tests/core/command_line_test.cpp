@@ -1,0 +1,108 @@
+// The command line: every option, both value spellings, and every way a
+// command line can be wrong.
+#include "core/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace sb {
+namespace {
+
+ParsedCommandLine Parse(std::vector<std::string> args) {
+  return ParseCommandLine(args);
+}
+
+TEST(CommandLine, NoArgumentsIsNormalPlay) {
+  const ParsedCommandLine p = Parse({});
+  EXPECT_EQ(p.error, "");
+  EXPECT_FALSE(p.options.help || p.options.version || p.options.window);
+  EXPECT_FALSE(p.options.seed.has_value());
+  EXPECT_TRUE(p.options.record.empty() && p.options.playdemo.empty() && p.options.timedemo.empty());
+}
+
+TEST(CommandLine, ValuesAreTakenSeparatedOrAfterAnEqualsSign) {
+  ParsedCommandLine p = Parse({"--window", "--seed", "42", "--record", "a b.sbd"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_TRUE(p.options.window);
+  EXPECT_EQ(p.options.seed, 42u);
+  EXPECT_EQ(p.options.record, "a b.sbd");
+
+  p = Parse({"--seed=18446744073709551615", "--record=x=y.sbd"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.options.seed, 18446744073709551615ull);
+  EXPECT_EQ(p.options.record, "x=y.sbd");  // only the first '=' separates
+
+  p = Parse({"--playdemo", "--odd-name.sbd"});  // a value may start with dashes
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.options.playdemo, "--odd-name.sbd");
+
+  EXPECT_EQ(Parse({"--timedemo=t.sbd", "--window"}).options.timedemo, "t.sbd");
+  EXPECT_TRUE(Parse({"--help", "--version"}).options.help);
+  EXPECT_EQ(Parse({"--seed", "0"}).options.seed, 0u);
+}
+
+TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreNamed) {
+  EXPECT_EQ(Parse({"--fullscreen"}).error,
+            "spacebattle: unknown option '--fullscreen' (try --help)");
+  EXPECT_EQ(Parse({"--fullscreen=1"}).error,
+            "spacebattle: unknown option '--fullscreen' (try --help)");
+  EXPECT_EQ(Parse({"-h"}).error, "spacebattle: unknown option '-h' (try --help)");
+  EXPECT_EQ(Parse({"demo.sbd"}).error, "spacebattle: unexpected argument 'demo.sbd' (try --help)");
+  EXPECT_EQ(Parse({"--Help"}).error, "spacebattle: unknown option '--Help' (try --help)");
+  EXPECT_NE(Parse({""}).error, "");
+  // The first problem is reported even when --help follows.
+  EXPECT_NE(Parse({"--bogus", "--help"}).error, "");
+}
+
+TEST(CommandLine, MissingAndUnwantedValues) {
+  EXPECT_EQ(Parse({"--seed"}).error, "spacebattle: --seed needs a value (try --help)");
+  EXPECT_EQ(Parse({"--record"}).error, "spacebattle: --record needs a value (try --help)");
+  EXPECT_EQ(Parse({"--playdemo="}).error, "spacebattle: --playdemo needs a value (try --help)");
+  EXPECT_EQ(Parse({"--timedemo", ""}).error, "spacebattle: --timedemo needs a value (try --help)");
+  EXPECT_EQ(Parse({"--window=yes"}).error, "spacebattle: --window takes no value (try --help)");
+  EXPECT_EQ(Parse({"--help="}).error, "spacebattle: --help takes no value (try --help)");
+}
+
+TEST(CommandLine, MalformedOrOutOfRangeSeeds) {
+  for (const char* bad : {"-1", "+5", "12a", "0x10", " 7", "7 ", "1e3", "3.0",
+                          "18446744073709551616", "99999999999999999999999"}) {
+    const ParsedCommandLine p = Parse({"--seed", bad});
+    EXPECT_EQ(p.error, std::string("spacebattle: --seed needs a whole number from 0 to "
+                                   "18446744073709551615, not '") +
+                           bad + "' (try --help)")
+        << bad;
+  }
+}
+
+TEST(CommandLine, RepeatedAndConflictingOptions) {
+  EXPECT_EQ(Parse({"--seed", "1", "--seed=2"}).error,
+            "spacebattle: --seed given twice (try --help)");
+  EXPECT_EQ(Parse({"--record", "a", "--record", "b"}).error,
+            "spacebattle: --record given twice (try --help)");
+  const std::string demos =
+      "spacebattle: --record, --playdemo and --timedemo exclude each other (try --help)";
+  EXPECT_EQ(Parse({"--record", "a", "--playdemo", "b"}).error, demos);
+  EXPECT_EQ(Parse({"--timedemo", "a", "--playdemo", "b"}).error, demos);
+  EXPECT_EQ(Parse({"--record", "a", "--timedemo", "b"}).error, demos);
+  EXPECT_NE(Parse({"--seed", "3", "--playdemo", "d"}).error, "");
+  EXPECT_NE(Parse({"--timedemo", "d", "--seed", "3"}).error, "");
+  // A recorded battle may have a fixed seed and a window.
+  EXPECT_EQ(Parse({"--seed", "3", "--record", "d", "--window"}).error, "");
+}
+
+TEST(CommandLine, HelpListsEveryOptionAndEveryBattleKey) {
+  const std::string help = HelpText();
+  for (const char* option : {"--help", "--version", "--window", "--seed N", "--record FILE",
+                             "--playdemo FILE", "--timedemo FILE"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+  }
+  // Including the controls the in-game help leaves out.
+  for (const char* control : {"thrust", "boost", "Space", "fire", "turret", "Escape", "quit",
+                              "next target", "Alt+Enter"}) {
+    EXPECT_NE(help.find(control), std::string::npos) << control;
+  }
+  EXPECT_EQ(VersionText().rfind("spacebattle ", 0), 0u);
+  EXPECT_EQ(VersionText().back(), '\n');
+}
+
+}  // namespace
+}  // namespace sb
