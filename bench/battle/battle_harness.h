@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "battle/player_start.h"
 #include "core/form1.h"
 #include "core/key_codes.h"
 #include "platform/headless/headless_platform.h"
@@ -43,13 +44,6 @@ class KeyScript {
  private:
   std::mt19937_64 engine_;
 };
-
-// The player's start: (0, 100) for a Human design, (10000, 10000) otherwise.
-inline void SpawnPlayer(Form1& form, int16_t design) {
-  const Craft& d = form.Designs[design];
-  const bool human = d.Race == kRaceHuman;
-  form.SpawnCraft(d.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
-}
 
 // A game through battle set-up: Intialize, DesignSTUFF, the player's spawn,
 // then BUILDSTUFF, Buildit and the battle tune, with a fixed seed.

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "battle/player_start.h"
 #include "core/craft.h"
 #include "core/form1.h"
 #include "core/key_codes.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
     const double startup = Millis(start, Clock::now());
 
     // The player's craft, as the Start button spawns it, then set-up.
-    f.SpawnCraft(f.Designs[f.SelectedDesign].Name, 0, 100);
+    sb::SpawnPlayer(f, f.SelectedDesign);
     f.BattleActive = true;
     f.SelectionActive = false;
     f.FixedSeed = seed;
