@@ -14,7 +14,7 @@ namespace sb {
 
 namespace {
 
-constexpr double kTurretTurn = 9.42477796076937 / 180;  // 3 degrees
+constexpr double kTurretTurn = 3 * kPi / 180;  // 3 degrees
 constexpr float kShotSpeed = 10;
 constexpr int32_t kHitTimer = 103;
 constexpr int16_t kTargetKeyDelay = 2;
