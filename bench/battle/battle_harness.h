@@ -45,8 +45,9 @@ class KeyScript {
   std::mt19937_64 engine_;
 };
 
-// A game through battle set-up: Intialize, DesignSTUFF, the player's spawn,
-// then BUILDSTUFF, Buildit and the battle tune, with a fixed seed.
+// A game through battle set-up: start-up, the player's spawn as the Start
+// button makes it, then BUILDSTUFF, Buildit and the battle tune, with a fixed
+// seed.
 struct BattleRun {
   headless::HeadlessPlatform platform;
   std::unique_ptr<Form1> form;
@@ -62,11 +63,10 @@ struct BattleRun {
     form = std::make_unique<Form1>(platform);
     form->FixedSeed = seed;
     form->Random.SetLog(drawLog);
-    form->Intialize();
-    form->DesignSTUFF();
-    Crafts[0].Target = 1;
+    form->StartUp();
     SpawnPlayer(*form, design);
     form->BattleActive = true;
+    form->SelectionActive = false;
     form->BattleSetUp();
   }
   ~BattleRun() { ResetCrafts(); }
