@@ -11,7 +11,7 @@
 namespace sb {
 namespace {
 
-struct Catalogue : ::testing::Test {
+struct StartedCatalogue : ::testing::Test {
   void SetUp() override { f.DesignSTUFF(); }
   test::Game game;
   Form1& f = *game.form;
@@ -19,7 +19,7 @@ struct Catalogue : ::testing::Test {
 
 // The worked examples: registered turn, acceleration and speed are halved,
 // range and shot cost doubled, the shield follows the armour.
-TEST_F(Catalogue, StoresTheWorkedExamplesFigures) {
+TEST_F(StartedCatalogue, StoresTheWorkedExamplesFigures) {
   ASSERT_EQ(f.DesignCount, 30);
   const Craft& strike = f.Designs[1];
   EXPECT_EQ(strike.Name, "Strike");
@@ -55,7 +55,7 @@ TEST_F(Catalogue, StoresTheWorkedExamplesFigures) {
 }
 
 // What holds for every row, and which rows stand out.
-TEST_F(Catalogue, EveryRowKeepsTheCatalogueInvariants) {
+TEST_F(StartedCatalogue, EveryRowKeepsTheCatalogueInvariants) {
   std::vector<std::string> turrets, costly, deep;
   for (int i = 0; i < 30; ++i) {
     const Craft& d = f.Designs[i];
