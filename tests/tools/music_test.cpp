@@ -115,7 +115,7 @@ TEST_P(MixerPlayback, SoundsThroughoutAndEndsOnTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tunes, MixerPlayback, ::testing::Values(kBattle, kDeath),
-                         [](const auto& info) { return info.index == 0 ? "Battle" : "Death"; });
+                         [](const auto& p) { return p.index == 0 ? "Battle" : "Death"; });
 
 }  // namespace
 }  // namespace sbtest
