@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "battle/player_start.h"
 #include "core/battle_hash.h"
 #include "core/form1.h"
 #include "core/key_codes.h"
@@ -45,15 +46,9 @@ class KeyScript {
   std::mt19937_64 engine_;
 };
 
-// The player's start: (0, 100) for a Human design, (10000, 10000) otherwise.
-inline void SpawnPlayer(Form1& form, int16_t design) {
-  const Craft& d = form.Designs[design];
-  const bool human = d.Race == kRaceHuman;
-  form.SpawnCraft(d.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
-}
-
-// A game through battle set-up: Intialize, DesignSTUFF, the player's spawn,
-// then BUILDSTUFF, Buildit and the battle tune, with a fixed seed.
+// A game through battle set-up: start-up, the player's spawn as the Start
+// button makes it, then BUILDSTUFF, Buildit and the battle tune, with a fixed
+// seed.
 struct BattleRun {
   headless::HeadlessPlatform platform;
   std::unique_ptr<Form1> form;
@@ -69,11 +64,10 @@ struct BattleRun {
     form = std::make_unique<Form1>(platform);
     form->FixedSeed = seed;
     form->Random.SetLog(drawLog);
-    form->Intialize();
-    form->DesignSTUFF();
-    Crafts[0].Target = 1;
+    form->StartUp();
     SpawnPlayer(*form, design);
     form->BattleActive = true;
+    form->SelectionActive = false;
     form->BattleSetUp();
   }
   ~BattleRun() { ResetCrafts(); }

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "modes.h"
 #include "battle/battle_harness.h"
+#include "modes.h"
 
 namespace sb::bench {
 namespace {
@@ -50,7 +50,7 @@ int RunBenchmark(const Options& given) {
     // The same set-up once more, alone, on the game object just built.
     ResetCrafts();
     run.form->CraftCount = 0;
-    harness::SpawnPlayer(*run.form, static_cast<int16_t>(options.design));
+    SpawnPlayer(*run.form, static_cast<int16_t>(options.design));
     const auto setUp = Clock::now();
     run.form->BattleSetUp();
     const double setUpMs = Microseconds(Clock::now() - setUp) / 1000;

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <vector>
 
-#include "modes.h"
-#include "platform/headless/call_json.h"
 #include "battle/battle_harness.h"
 #include "battle/battle_trace.h"
+#include "battle/frame_trace.h"
+#include "modes.h"
 
 namespace sb::bench {
 
@@ -35,7 +35,7 @@ int RunTrace(const Options& options) {
   std::vector<double> draws;
   try {
     if (!options.selectionFrameTrace.empty() &&
-        !WriteFile(options.selectionFrameTrace, headless::DefaultSelectionFrameTrace())) {
+        !WriteFile(options.selectionFrameTrace, DefaultSelectionFrameTrace())) {
       return 1;
     }
     if (options.trace.empty() && options.frameTrace.empty()) return 0;
@@ -48,7 +48,7 @@ int RunTrace(const Options& options) {
       run.Pass();
       // The last pass draws its frame with the platform recording.
       if (pass == passes && !options.frameTrace.empty()) {
-        if (!WriteFile(options.frameTrace, headless::BattleFrameTrace(*run.form, run.platform))) {
+        if (!WriteFile(options.frameTrace, BattleFrameTrace(*run.form, run.platform))) {
           return 1;
         }
       } else {

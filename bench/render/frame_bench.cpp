@@ -146,9 +146,7 @@ int main(int argc, char** argv) {
     // The player's craft, as the Start button spawns it, then set-up.
     const Clock::time_point click = Clock::now();
     const double clickThread = ThreadProcessorMillis();
-    f.SpawnCraft(f.Designs[f.SelectedDesign].Name, 0, 100);
-    f.BattleActive = true;
-    f.SelectionActive = false;
+    f.StartBattle();
     f.FixedSeed = seed;
     const Clock::time_point setUpStart = Clock::now();
     const double setUpThread = ThreadProcessorMillis();

@@ -1,6 +1,7 @@
 // Spawning designs into the battle table, and the battle's roster.
 #include <cmath>
 
+#include "battle/player_start.h"
 #include "core/checked.h"
 #include "core/form1.h"
 
@@ -44,6 +45,12 @@ void Form1::SpawnCraft(const std::string& name, float x, float y) {
   c.Turret = d.Turret;
   c.Shield = static_cast<float>(c.MaxShield);
   CraftCount = Add16(CraftCount, 1);
+}
+
+void SpawnPlayer(Form1& game, int16_t design) {
+  const Craft& d = game.Designs[design];
+  const bool human = d.Race == kRaceHuman;
+  game.SpawnCraft(d.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
 }
 
 void Form1::BUILDSTUFF() {

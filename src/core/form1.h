@@ -38,39 +38,64 @@ class Form1 : public NotificationSink {
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
-  // ---- Public operations, in the game's order ----
-  void buildDisp();                                // selection/
-  void Do_Mouse();                                 // selection/
-  void DesignSTUFF();                              // catalogue/
-  void AI();                                       // sim/
-  void BUILDSTUFF();                               // battle/
-  void Physics();                                  // sim/
-  void Buildit();                                  // battle/
-  void Renderme();                                 // render/
-  void Intialize();                                // platform/
-  static Vec2f Vec2(float X, float Y);             // platform/
-  void Drawall(int16_t i);                         // render/
-  void STopCraft(int16_t Which);                   // sim/
-  void CheckWhichCraft();                          // catalogue/
+  // ---- Public operations, in the game's order; the folder holds each one ----
+  // Places the design icons in the selection grid and loads their pictures.
+  void buildDisp();  // selection/
+  // Reads the mouse: moves the cursor, acts on clicks, places the box.
+  void Do_Mouse();  // selection/
+  // Fills the design catalogue with every design's figures.
+  void DesignSTUFF();  // catalogue/
+  // One decision step of the computer pilots; Physics carries it out.
+  void AI();  // sim/
+  // Seeds the battle and spawns the station and the random fleet.
+  void BUILDSTUFF();  // battle/
+  // One simulation step: the player's keys, motion, shots, damage, recharge.
+  void Physics();  // sim/
+  // Builds the scene: craft squares and colours, stars, planets, first targets.
+  void Buildit();  // battle/
+  // Draws one battle frame: main view, overlay, radar and target view.
+  void Renderme();  // render/
+  // Platform start-up: device, input, layout, pictures, fonts, music, sounds.
+  void Intialize();  // platform/
+  // A 2D vector from its two parts.
+  static Vec2f Vec2(float X, float Y);  // platform/
+  // Draws craft i in the main view, tinted by recent hits.
+  void Drawall(int16_t i);  // render/
+  // Throws a craft back at ten times its speed, at most once per step.
+  void STopCraft(int16_t Which);  // sim/
+  // Writes the shown design's name and description.
+  void CheckWhichCraft();  // catalogue/
+  // Steps a craft's target on, or scans for a near enemy when Accrate is 0.
   void NextTarget(int16_t person, float Accrate);  // sim/
-  void NextFrolic(int16_t person);                 // sim/
-  void SelecterRender();                           // selection/
+  // The frolic pilot's target: keeps a friend, else picks one at random.
+  void NextFrolic(int16_t person);  // sim/
+  // Draws one frame of the selection screen.
+  void SelecterRender();  // selection/
 
   // ---- Events ----
-  void Form_Load();                                         // core/
+  // The game's whole run: start-up, selection loop, battle set-up, battle loop.
+  void Form_Load();  // core/
+  // The keyboard's notification: copies the key state into KeyDown.
   void DirectXEvent8_DXCallback(int32_t eventid) override;  // platform/
-  void Form_Unload(int16_t cancel) override;                // core/
+  // Ends the battle loop, releases the device and ends the program.
+  void Form_Unload(int16_t cancel) override;  // core/
 
   // ---- Private operations (public here so tests can reach them) ----
+  // Adds one design to the catalogue.
   void AddDesign(const std::string& name, const std::string& textureFile, float z, float width,
                  float height, float turn, float acceleration, float speed, float armour,
                  int16_t race, int16_t range, int16_t power, const std::string& role,
-                 int16_t energy, int16_t shotCost, bool turret);      // catalogue/
-  void SpawnCraft(const std::string& name, float x, float y);         // battle/
-  uint32_t MouseOver(ScreenButton& button);                           // selection/
+                 int16_t energy, int16_t shotCost, bool turret);  // catalogue/
+  // Copies the named design into the next battle entry at (x, y).
+  void SpawnCraft(const std::string& name, float x, float y);  // battle/
+  // Tests the cursor against a button; returns the button's tint.
+  uint32_t MouseOver(ScreenButton& button);  // selection/
+  // Loads a design's picture for its grid icon.
   void LoadDesignTexture(const Craft& design, ScreenButton& button);  // platform/
-  static int32_t FloatBits(float value);                              // platform/
-  int16_t FreeShotSlot(int16_t craft);                                // sim/
+  // The bits of a float, for render states that take one.
+  static int32_t FloatBits(float value);  // platform/
+  // The shot slot a craft fires from next.
+  int16_t FreeShotSlot(int16_t craft);  // sim/
 
   // One pass's closing step, identical in both loops: the Escape test, then
   // one yield to the window system.

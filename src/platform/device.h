@@ -21,11 +21,21 @@ constexpr uint32_t kRsLighting = 137;
 constexpr uint32_t kRsPointSize = 154;
 constexpr uint32_t kRsPointSpriteEnable = 156;
 constexpr uint32_t kRsPointScaleEnable = 157;
+// Blend factors of kRsSrcBlend and kRsDestBlend.
+constexpr uint32_t kBlendZero = 1;
+constexpr uint32_t kBlendOne = 2;
+constexpr uint32_t kBlendSrcColor = 3;
+constexpr uint32_t kBlendInvSrcColor = 4;
 constexpr uint32_t kBlendSrcAlpha = 5;
 constexpr uint32_t kBlendInvSrcAlpha = 6;
+constexpr uint32_t kBlendDestAlpha = 7;
+constexpr uint32_t kBlendInvDestAlpha = 8;
+constexpr uint32_t kBlendDestColor = 9;
+constexpr uint32_t kBlendInvDestColor = 10;
 // Texture stage states.
 constexpr uint32_t kTssMagFilter = 16;
 constexpr uint32_t kTssMinFilter = 17;
+constexpr uint32_t kTexFilterPoint = 1;
 constexpr uint32_t kTexFilterLinear = 2;
 
 class Device {

@@ -1,5 +1,9 @@
 // Platform start-up: device and render states, input, layout, shared
 // textures, fonts, projection, music and sound effects, in that order.
+#include <string>
+#include <utility>
+
+#include "core/angles.h"
 #include "core/checked.h"
 #include "core/form1.h"
 #include "platform/d3dx_math.h"
@@ -11,124 +15,131 @@ namespace {
 constexpr uint32_t kInputBufferRecords = 100000;
 constexpr int32_t kSoundFrequency = 10000;
 
-}  // namespace
+// Display mode and presentation: full screen 1024 x 768, one back buffer,
+// no depth buffer; then the device's render states.
+void SetUpDevice(Form1& f) {
+  f.Mode = f.P.window().GetDisplayMode();
+  f.Mode.Width = 1024;
+  f.Mode.Height = 768;
+  f.PresentParams = PresentParameters{};
+  f.PresentParams.BackBufferWidth = 1024;
+  f.PresentParams.BackBufferHeight = 768;
+  f.PresentParams.BackBufferFormat = f.Mode.Format;
+  f.PresentParams.BackBufferCount = 1;
+  f.PresentParams.SwapEffect = kSwapEffectFlip;
+  f.PresentParams.Windowed = false;
 
-void Form1::Intialize() {
-  ScopedOperation op("Intialize");
-  Window& window = P.window();
-  const std::string folder = window.ProgramFolder();
-  auto load = [&](const char* name) { return P.textures().LoadTexture(folder + name); };
-
-  // Display mode and presentation: full screen 1024 x 768, one back buffer,
-  // no depth buffer.
-  Mode = window.GetDisplayMode();
-  Mode.Width = 1024;
-  Mode.Height = 768;
-  PresentParams = PresentParameters{};
-  PresentParams.BackBufferWidth = 1024;
-  PresentParams.BackBufferHeight = 768;
-  PresentParams.BackBufferFormat = Mode.Format;
-  PresentParams.BackBufferCount = 1;
-  PresentParams.SwapEffect = 2;  // flip
-  PresentParams.Windowed = false;
-
-  Dev = &P.CreateDevice(PresentParams);
-  Device& dev = *Dev;
+  f.Dev = &f.P.CreateDevice(f.PresentParams);
+  Device& dev = *f.Dev;
   dev.SetRenderState(kRsSrcBlend, kBlendSrcAlpha);
   dev.SetRenderState(kRsDestBlend, kBlendInvSrcAlpha);
   dev.SetRenderState(kRsAlphaBlendEnable, static_cast<uint32_t>(-1));
   dev.SetRenderState(kRsPointScaleEnable, 1);
-  dev.SetRenderState(kRsPointSize, static_cast<uint32_t>(FloatBits(0.03f)));
+  dev.SetRenderState(kRsPointSize, static_cast<uint32_t>(Form1::FloatBits(0.03f)));
   dev.SetRenderState(kRsPointSpriteEnable, 1);
   dev.SetTextureStageState(0, kTssMagFilter, kTexFilterLinear);
   dev.SetTextureStageState(0, kTssMinFilter, kTexFilterLinear);
   dev.SetRenderState(kRsZWriteEnable, 0);
   dev.SetRenderState(kRsLighting, 0);
+}
 
-  Keyboard& keyboard = P.keyboard();
+// Buffered keyboard with an event to wake the game; buffered mouse.
+void SetUpInput(Form1& f) {
+  Keyboard& keyboard = f.P.keyboard();
   keyboard.SetBufferSize(kInputBufferRecords);
-  KeyboardEvent = window.CreateEvent();
-  keyboard.SetEventNotification(KeyboardEvent);
+  f.KeyboardEvent = f.P.window().CreateEvent();
+  keyboard.SetEventNotification(f.KeyboardEvent);
   keyboard.Acquire();
 
-  Mouse& mouse = P.mouse();
+  Mouse& mouse = f.P.mouse();
   mouse.SetBufferSize(kInputBufferRecords);
   mouse.Acquire();
+}
 
-  RadarViewport = Viewport{872, 0, 128, 128, -1.0f, 100.0f};
-  TargetViewport = Viewport{747, 500, 256, 256, -1.0f, 100.0f};
-  ScreenViewport = Viewport{0, 0, Mode.Width, Mode.Height, -1.0f, 100.0f};
+void PlaceButton(ScreenButton& button, float x, float y, TextureRef texture) {
+  button.X = x;
+  button.Y = y;
+  button.Width = 128;
+  button.Height = 64;
+  button.Texture = std::move(texture);
+}
 
-  BarTexture = load("\\Textures\\bar.bmp");
-  FrameTexture = load("\\Textures\\frame.bmp");
-  TarBackTexture = load("\\Textures\\tarback.bmp");
-  TargeterTexture = load("\\Textures\\targeter.bmp");
-  HudTexture = load("\\Textures\\Hud.bmp");
-  CursorTexture = load("\\Textures\\cursor.bmp");
-  SelectionBox.Texture = load("\\Textures\\box.bmp");
-  TurretTexture = load("\\Textures\\turret.bmp");
-  StartButton.X = 0;
-  StartButton.Y = 350;
-  StartButton.Width = 128;
-  StartButton.Height = 64;
-  StartButton.Texture = load("\\Textures\\start.bmp");
-  LeftButton.X = 300;
-  LeftButton.Y = 350;
-  LeftButton.Width = 128;
-  LeftButton.Height = 64;
-  LeftButton.Texture = load("\\Textures\\goleft.bmp");
-  RightButton.X = 420;
-  RightButton.Y = 350;
-  RightButton.Width = 128;
-  RightButton.Height = 64;
-  RightButton.Texture = load("\\Textures\\goright.bmp");
+// Viewports, shared pictures, buttons, fonts and text areas, in the order
+// the game has always loaded them.
+void LayOutScreen(Form1& f, const std::string& folder) {
+  auto load = [&](const char* name) { return f.P.textures().LoadTexture(folder + name); };
+  f.RadarViewport = Viewport{872, 0, 128, 128, -1.0f, 100.0f};
+  f.TargetViewport = Viewport{747, 500, 256, 256, -1.0f, 100.0f};
+  f.ScreenViewport = Viewport{0, 0, f.Mode.Width, f.Mode.Height, -1.0f, 100.0f};
 
-  TechnicalFont = P.text().CreateFont("technical", 12, true);
-  ArielFont = P.text().CreateFont("ariel", 8, true);
+  f.BarTexture = load("\\Textures\\bar.bmp");
+  f.FrameTexture = load("\\Textures\\frame.bmp");
+  f.TarBackTexture = load("\\Textures\\tarback.bmp");
+  f.TargeterTexture = load("\\Textures\\targeter.bmp");
+  f.HudTexture = load("\\Textures\\Hud.bmp");
+  f.CursorTexture = load("\\Textures\\cursor.bmp");
+  f.SelectionBox.Texture = load("\\Textures\\box.bmp");
+  f.TurretTexture = load("\\Textures\\turret.bmp");
+  PlaceButton(f.StartButton, 0, 350, load("\\Textures\\start.bmp"));
+  PlaceButton(f.LeftButton, 300, 350, load("\\Textures\\goleft.bmp"));
+  PlaceButton(f.RightButton, 420, 350, load("\\Textures\\goright.bmp"));
 
-  SideRect1 = Rect{932, 150, 1022, 200};
-  SideRect2 = Rect{922, 200, 1022, 250};
-  SprayTexture = load("\\Textures\\spray.bmp");
-  StarTexture = load("\\Textures\\star.bmp");
-  BulletTexture = load("\\Textures\\bullet.bmp");
-  PointTexture = load("\\Textures\\point.bmp");
+  f.TechnicalFont = f.P.text().CreateFont("technical", 12, true);
+  f.ArielFont = f.P.text().CreateFont("ariel", 8, true);
+
+  f.SideRect1 = Rect{932, 150, 1022, 200};
+  f.SideRect2 = Rect{922, 200, 1022, 250};
+  f.SprayTexture = load("\\Textures\\spray.bmp");
+  f.StarTexture = load("\\Textures\\star.bmp");
+  f.BulletTexture = load("\\Textures\\bullet.bmp");
+  f.PointTexture = load("\\Textures\\point.bmp");
   // The text areas sit directly under the buttons.
-  const int32_t underButtons = RoundTo32(StartButton.Y + StartButton.Height);
-  TitleRect = Rect{500, 180, 700, 200};
-  InfoRect = Rect{300, underButtons, 500, 700};
-  ControlsRect = Rect{600, underButtons, 800, 800};
-  StatusRect = Rect{0, 0, 800, 200};
-  TargetTextRect = Rect{767, 520, 1000, 700};
-  SideRect3 = Rect{922, 250, 1022, 300};
-  SideRect4 = Rect{922, 300, 1022, 350};
+  const int32_t underButtons = RoundTo32(f.StartButton.Y + f.StartButton.Height);
+  f.TitleRect = Rect{500, 180, 700, 200};
+  f.InfoRect = Rect{300, underButtons, 500, 700};
+  f.ControlsRect = Rect{600, underButtons, 800, 800};
+  f.StatusRect = Rect{0, 0, 800, 200};
+  f.TargetTextRect = Rect{767, 520, 1000, 700};
+  f.SideRect3 = Rect{922, 250, 1022, 300};
+  f.SideRect4 = Rect{922, 300, 1022, 350};
+}
 
-  dev.SetVertexShader(kFvfLitVertex);
-  ProjectionMatrix = MatrixPerspectiveFovLH(3.14159265358979f / 2.0f, 1.0f, 0.001f, 10000.0f);
-  dev.SetTransform(TransformType::Projection, ProjectionMatrix);
+// A quarter-turn field of view, square aspect.
+void SetUpProjection(Form1& f) {
+  f.Dev->SetVertexShader(kFvfLitVertex);
+  f.ProjectionMatrix =
+      MatrixPerspectiveFovLH(static_cast<float>(kPi) / 2.0f, 1.0f, 0.001f, 10000.0f);
+  f.Dev->SetTransform(TransformType::Projection, f.ProjectionMatrix);
+}
 
-  Music& music = P.music();
+// The music engine, silent master volume, segment notifications, two tunes.
+void SetUpMusic(Form1& f, const std::string& folder) {
+  Music& music = f.P.music();
   music.InitAudio(kAudioFlagsAll, kAudioPathDynamicMono, 128);
   music.SetMasterVolume(0);
   music.SetMasterTempo(1.0f);
   music.SetMasterAutoDownload(true);
   music.AddNotificationType(kNotifyOnSegment);
-  MusicEvent = window.CreateEvent();
-  music.SetNotificationHandle(MusicEvent);
-  BattleMusic = music.LoadSegment(folder + "\\Einswei.mid");
-  DeathMusic = music.LoadSegment(folder + "\\Frozenbuffalo.mid");
+  f.MusicEvent = f.P.window().CreateEvent();
+  music.SetNotificationHandle(f.MusicEvent);
+  f.BattleMusic = music.LoadSegment(folder + "\\Einswei.mid");
+  f.DeathMusic = music.LoadSegment(folder + "\\Frozenbuffalo.mid");
+}
 
-  SoundOutput& sound = P.sound();
-  sound.SetCooperativeLevel(1);  // normal
+// The four effects, each at its own volume, played at a fixed rate.
+void SetUpSounds(Form1& f, const std::string& folder) {
+  SoundOutput& sound = f.P.sound();
+  sound.SetCooperativeLevel(kCooperativeNormal);
   struct EffectSetting {
     SoundRef* buffer;
     const char* file;
     int32_t volume;
   };
   const EffectSetting effects[] = {
-      {&FlySound, "\\sfx\\fly.wav", -1000},
-      {&ShieldHitSound, "\\sfx\\shieldhit.wav", -10},
-      {&HpHitSound, "\\sfx\\hphit.wav", 0},
-      {&FireSound, "\\sfx\\fire.wav", -10},
+      {&f.FlySound, "\\sfx\\fly.wav", -1000},
+      {&f.ShieldHitSound, "\\sfx\\shieldhit.wav", -10},
+      {&f.HpHitSound, "\\sfx\\hphit.wav", 0},
+      {&f.FireSound, "\\sfx\\fire.wav", -10},
   };
   for (const EffectSetting& e : effects) {
     *e.buffer = sound.CreateSoundBufferFromFile(folder + e.file);
@@ -136,6 +147,19 @@ void Form1::Intialize() {
     (*e.buffer)->SetFrequency(kSoundFrequency);
     (*e.buffer)->SetPan(0);
   }
+}
+
+}  // namespace
+
+void Form1::Intialize() {
+  ScopedOperation op("Intialize");
+  const std::string folder = P.window().ProgramFolder();
+  SetUpDevice(*this);
+  SetUpInput(*this);
+  LayOutScreen(*this, folder);
+  SetUpProjection(*this);
+  SetUpMusic(*this, folder);
+  SetUpSounds(*this, folder);
 }
 
 }  // namespace sb

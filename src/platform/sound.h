@@ -18,6 +18,8 @@ class SoundBuffer {
 };
 using SoundRef = std::shared_ptr<SoundBuffer>;
 
+constexpr int32_t kCooperativeNormal = 1;  // SoundOutput::SetCooperativeLevel
+
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;

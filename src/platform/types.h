@@ -51,6 +51,8 @@ struct DisplayMode {
   uint32_t Width = 0, Height = 0, RefreshRate = 0, Format = 0;
 };
 
+constexpr uint32_t kSwapEffectFlip = 2;  // PresentParameters::SwapEffect: flip
+
 // How the game asks for its screen.
 struct PresentParameters {
   uint32_t BackBufferWidth = 0, BackBufferHeight = 0, BackBufferFormat = 0, BackBufferCount = 0;

@@ -21,165 +21,171 @@ constexpr float kPlanetReach = -300;  // times a planet's depth
 constexpr int kLastDrawnEntry = 50;
 constexpr int kTrailPointsDrawn = 10;
 
-}  // namespace
+// Puts the camera straight above (x, y) at height z; CameraAt's z stays 0.
+void SetCamera(Form1& f, FrameCalls& calls, float x, float y, float z) {
+  f.CameraEye = Vec3f{x, y, z};
+  f.CameraAt.x = x;
+  f.CameraAt.y = y;
+  f.ViewMatrix = MatrixLookAtLH(f.CameraEye, f.CameraAt, f.CameraUp);
+  calls.SetTransform(TransformType::View, f.ViewMatrix);
+}
 
-void Form1::Renderme() {
-  ScopedOperation op("Renderme");
-  ClearFloatStatus();
-  FrameCalls calls(*this);
+void IdentityWorld(Form1& f, FrameCalls& calls) {
+  ResetWorld(f);
+  calls.SetTransform(TransformType::World, f.WorldMatrix);
+}
 
-  const Craft& player = Crafts[0];
-  const float X0 = player.X;
-  const float Y0 = player.Y;
+// A craft's turret: half its size, turned to the turret's angle.
+void DrawTurret(Form1& f, FrameCalls& calls, const Craft& c) {
+  calls.SetTexture(f.TurretTexture);
+  ResetWorld(f);
+  AddWorldFactor(f, MatrixScaling(0.5f, 0.5f, 0.5f));
+  AddWorldFactor(f, MatrixRotationZ(static_cast<float>(c.TurretAngle)));
+  AddWorldFactor(f, MatrixTranslation(c.X, c.Y, 0));
+  calls.SetTransform(TransformType::World, f.WorldMatrix);
+  calls.DrawQuad(c.Quad);
+}
 
-  // Puts the camera straight above (x, y) at height z; CameraAt's z stays 0.
-  auto setCamera = [&](float x, float y, float z) {
-    CameraEye = Vec3f{x, y, z};
-    CameraAt.x = x;
-    CameraAt.y = y;
-    ViewMatrix = MatrixLookAtLH(CameraEye, CameraAt, CameraUp);
-    calls.SetTransform(TransformType::View, ViewMatrix);
-  };
-  auto turretWorld = [&](const Craft& c) {
-    ResetWorld(*this);
-    AddWorldFactor(*this, MatrixScaling(0.5f, 0.5f, 0.5f));
-    AddWorldFactor(*this, MatrixRotationZ(static_cast<float>(c.TurretAngle)));
-    AddWorldFactor(*this, MatrixTranslation(c.X, c.Y, 0));
-  };
-  auto identityWorld = [&] {
-    ResetWorld(*this);
-    calls.SetTransform(TransformType::World, WorldMatrix);
-  };
-
-  hud::ComputeTargetBearing(*this);
-  calls.SetRenderState(kRsPointSize, static_cast<uint32_t>(FloatBits(0.03f)));
-  hud::CountFrame(*this);
-  hud::CountRaces(*this);
-
-  // ---- Main view ----
-  calls.SetViewport(ScreenViewport);
-  calls.Clear(0x00000000);  // the frame's only clear
-  calls.BeginScene();
-  setCamera(X0, Y0, kMainCameraHeight);
-
-  calls.SetVertexShader(kFvfLitVertex);
-  calls.SetTexture(StarTexture);
-  identityWorld();
-  for (int s = 0; s <= 20000; ++s) {
-    const LitVertex& corner = Stars[s].Quad[0];
-    if (WithinStrict(corner.X, corner.Y, X0, Y0, kViewReach) && BattleActive) {
-      calls.DrawQuad(Stars[s].Quad);
+// The engine sprays of thrusting craft near (cx, cy); the main view leaves
+// out craft without an engine.
+void DrawTrails(Form1& f, FrameCalls& calls, float cx, float cy, bool engineOnly) {
+  calls.SetVertexShader(kFvfPointVertex);
+  calls.SetTexture(f.SprayTexture);
+  IdentityWorld(f, calls);
+  for (int i = 0; i <= kLastDrawnEntry; ++i) {
+    const Craft& c = Crafts[i];
+    if (WithinStrict(c.X, c.Y, cx, cy, kViewReach) && (!engineOnly || c.Acceleration > 0) &&
+        c.Thrusting) {
+      calls.DrawPoints(&c.Trail[0], kTrailPointsDrawn);
     }
   }
+}
 
-  // A planet deeper below the plane is seen from farther away.
+// Stars, then planets; a planet deeper below the plane is seen from farther
+// away.
+void DrawBackground(Form1& f, FrameCalls& calls, float x0, float y0) {
+  calls.SetVertexShader(kFvfLitVertex);
+  calls.SetTexture(f.StarTexture);
+  IdentityWorld(f, calls);
+  for (int s = 0; s <= 20000; ++s) {
+    const LitVertex& corner = f.Stars[s].Quad[0];
+    if (WithinStrict(corner.X, corner.Y, x0, y0, kViewReach) && f.BattleActive) {
+      calls.DrawQuad(f.Stars[s].Quad);
+    }
+  }
   for (int p = 0; p <= 200; ++p) {
-    const PlanetRecord& planet = Planets[p];
+    const PlanetRecord& planet = f.Planets[p];
     const LitVertex& corner = planet.Quad[0];
     const float reach = kPlanetReach * corner.Z;
-    if (WithinStrict(corner.X, corner.Y, X0, Y0, reach)) {
+    if (WithinStrict(corner.X, corner.Y, x0, y0, reach)) {
       calls.SetTexture(planet.Texture);
-      if (BattleActive) calls.DrawQuad(planet.Quad);
+      if (f.BattleActive) calls.DrawQuad(planet.Quad);
     }
   }
+}
 
+void DrawShots(Form1& f, FrameCalls& calls, float x0, float y0) {
   calls.SetVertexShader(kFvfPointVertex);
-  calls.SetTexture(BulletTexture);
+  calls.SetTexture(f.BulletTexture);
   for (int i = 0; i <= kLastDrawnEntry; ++i) {
     const Craft& c = Crafts[i];
     for (int k = 0; k <= c.LastShot; ++k) {
       const Particle& shot = c.Shots[k];
-      if (WithinStrict(shot.X, shot.Y, X0, Y0, kViewReach) && shot.Life > 0) {
+      if (WithinStrict(shot.X, shot.Y, x0, y0, kViewReach) && shot.Life > 0) {
         calls.DrawPoints(&shot, 1);
       }
     }
   }
+}
 
-  // The station's layer first, so it lies under every other craft.
-  calls.SetVertexShader(kFvfLitVertex);
-  for (int16_t i = 0; i <= kLastDrawnEntry; ++i) {
-    if (Crafts[i].Z == -1.0f) Drawall(i);
-  }
-  for (int16_t i = 0; i <= kLastDrawnEntry; ++i) {
-    if (Crafts[i].Z == 1.0f) Drawall(i);
-  }
-
-  calls.SetVertexShader(kFvfPointVertex);
-  calls.SetTexture(SprayTexture);
-  identityWorld();
-  for (int i = 0; i <= kLastDrawnEntry; ++i) {
-    const Craft& c = Crafts[i];
-    if (WithinStrict(c.X, c.Y, X0, Y0, kViewReach) && c.Acceleration > 0 && c.Thrusting) {
-      calls.DrawPoints(&c.Trail[0], kTrailPointsDrawn);
-    }
-  }
+// Background, shots, hulls (the station's layer first, so it lies under
+// every other craft), sprays and turrets around the player.
+void DrawMainView(Form1& f, FrameCalls& calls, float x0, float y0) {
+  calls.SetViewport(f.ScreenViewport);
+  calls.Clear(0x00000000);  // the frame's only clear
+  calls.BeginScene();
+  SetCamera(f, calls, x0, y0, kMainCameraHeight);
+  DrawBackground(f, calls, x0, y0);
+  DrawShots(f, calls, x0, y0);
 
   calls.SetVertexShader(kFvfLitVertex);
+  for (int16_t i = 0; i <= kLastDrawnEntry; ++i) {
+    if (Crafts[i].Z == -1.0f) f.Drawall(i);
+  }
+  for (int16_t i = 0; i <= kLastDrawnEntry; ++i) {
+    if (Crafts[i].Z == 1.0f) f.Drawall(i);
+  }
+  DrawTrails(f, calls, x0, y0, true);
+
+  calls.SetVertexShader(kFvfLitVertex);
   for (int i = 0; i <= kLastDrawnEntry; ++i) {
     const Craft& c = Crafts[i];
-    if (WithinStrict(c.X, c.Y, X0, Y0, kViewReach) && c.Turret) {
-      calls.SetTexture(TurretTexture);
-      turretWorld(c);
-      calls.SetTransform(TransformType::World, WorldMatrix);
-      calls.DrawQuad(c.Quad);
-    }
+    if (WithinStrict(c.X, c.Y, x0, y0, kViewReach) && c.Turret) DrawTurret(f, calls, c);
   }
+}
 
-  // ---- Screen-space overlay; it leaves the vertex format alone ----
-  if (BattleActive) hud::DrawCockpitPanel(*this, calls);
-  hud::DrawStatusAndBanners(*this, calls);
-
-  // ---- Radar: every computer craft at twice its size, never the player ----
-  setCamera(X0, Y0, kRadarCameraHeight);
-  calls.SetViewport(RadarViewport);
+// Every computer craft at twice its size, never the player.
+void DrawRadar(Form1& f, FrameCalls& calls, float x0, float y0) {
+  SetCamera(f, calls, x0, y0, kRadarCameraHeight);
+  calls.SetViewport(f.RadarViewport);
   for (int i = 1; i <= kLastDrawnEntry; ++i) {
     const Craft& c = Crafts[i];
-    ResetWorld(*this);
-    AddWorldFactor(*this, MatrixScaling(2, 2, 2));
-    AddWorldFactor(*this, MatrixTranslation(c.X, c.Y, c.Z));
-    calls.SetTransform(TransformType::World, WorldMatrix);
+    ResetWorld(f);
+    AddWorldFactor(f, MatrixScaling(2, 2, 2));
+    AddWorldFactor(f, MatrixTranslation(c.X, c.Y, c.Z));
+    calls.SetTransform(TransformType::World, f.WorldMatrix);
     calls.SetTexture(c.Texture);
     calls.DrawQuad(c.Quad);
   }
+}
 
-  // ---- Target view ----
-  const Craft& target = Crafts[player.Target];
-  const float Xt = target.X;
-  const float Yt = target.Y;
-  calls.SetRenderState(kRsPointSize, static_cast<uint32_t>(FloatBits(0.09f)));
-  calls.SetViewport(TargetViewport);
-  setCamera(Xt, Yt, kTargetCameraHeight);
+// The craft, turrets and sprays close around the player's target.
+void DrawTargetView(Form1& f, FrameCalls& calls) {
+  const Craft& target = Crafts[Crafts[0].Target];
+  const float xt = target.X;
+  const float yt = target.Y;
+  calls.SetRenderState(kRsPointSize, static_cast<uint32_t>(Form1::FloatBits(0.09f)));
+  calls.SetViewport(f.TargetViewport);
+  SetCamera(f, calls, xt, yt, kTargetCameraHeight);
 
   for (int i = 0; i <= kLastDrawnEntry; ++i) {
     const Craft& c = Crafts[i];
-    if (WithinInclusive(c.X, c.Y, Xt, Yt, kTargetReach)) {
-      ResetWorld(*this);
-      AddWorldFactor(*this, MatrixRotationZ(static_cast<float>(c.Heading)));
-      AddWorldFactor(*this, MatrixTranslation(c.X, c.Y, c.Z));
-      calls.SetTransform(TransformType::World, WorldMatrix);
+    if (WithinInclusive(c.X, c.Y, xt, yt, kTargetReach)) {
+      ResetWorld(f);
+      AddWorldFactor(f, MatrixRotationZ(static_cast<float>(c.Heading)));
+      AddWorldFactor(f, MatrixTranslation(c.X, c.Y, c.Z));
+      calls.SetTransform(TransformType::World, f.WorldMatrix);
       calls.SetTexture(c.Texture);
       calls.DrawQuad(c.Quad);
     }
   }
   for (int i = 0; i <= kLastDrawnEntry; ++i) {
     const Craft& c = Crafts[i];
-    if (c.Turret && WithinInclusive(c.X, c.Y, Xt, Yt, kTargetReach)) {
-      calls.SetTexture(TurretTexture);
-      turretWorld(c);
-      calls.SetTransform(TransformType::World, WorldMatrix);
-      calls.DrawQuad(c.Quad);
-    }
+    if (c.Turret && WithinInclusive(c.X, c.Y, xt, yt, kTargetReach)) DrawTurret(f, calls, c);
   }
-  calls.SetVertexShader(kFvfPointVertex);
-  calls.SetTexture(SprayTexture);
-  identityWorld();
-  for (int i = 0; i <= kLastDrawnEntry; ++i) {
-    const Craft& c = Crafts[i];
-    if (WithinStrict(c.X, c.Y, Xt, Yt, kViewReach) && c.Thrusting) {
-      calls.DrawPoints(&c.Trail[0], kTrailPointsDrawn);
-    }
-  }
+  DrawTrails(f, calls, xt, yt, false);
+}
 
+}  // namespace
+
+void Form1::Renderme() {
+  ScopedOperation op("Renderme");
+  ClearFloatStatus();
+  FrameCalls calls(*this);
+  const float x0 = Crafts[0].X;
+  const float y0 = Crafts[0].Y;
+
+  hud::ComputeTargetBearing(*this);
+  calls.SetRenderState(kRsPointSize, static_cast<uint32_t>(FloatBits(0.03f)));
+  hud::CountFrame(*this);
+  hud::CountRaces(*this);
+
+  DrawMainView(*this, calls, x0, y0);
+  // The screen-space overlay leaves the vertex format alone.
+  if (BattleActive) hud::DrawCockpitPanel(*this, calls);
+  hud::DrawStatusAndBanners(*this, calls);
+  DrawRadar(*this, calls, x0, y0);
+  DrawTargetView(*this, calls);
   if (BattleActive) hud::DrawTargetPanel(*this, calls);
 
   calls.EndScene();

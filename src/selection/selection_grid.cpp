@@ -1,6 +1,7 @@
 // The selection grid, its buttons and the mouse.
 #include <algorithm>
 
+#include "battle/player_start.h"
 #include "core/checked.h"
 #include "core/form1.h"
 
@@ -32,6 +33,52 @@ float Clamp(float v, float high) {
   return v < 0 ? 0 : (v > high ? high : v);
 }
 
+// A click acts on the buttons the last drawn frame found under the cursor.
+// Start acts once per pass (`started`): a press and release over Start in
+// one pass are two clicks, and a second player craft would take the entry
+// that belongs to the space station.
+void Click(Form1& f, bool& started) {
+  if (f.StartButton.Hovered && !started) {
+    started = true;
+    f.StartBattle();
+  }
+  if (f.ClickCooldown < 0 && f.RightButton.Hovered) {
+    if (f.SelectedDesign < f.DesignCount - 1) f.SelectedDesign = Add16(f.SelectedDesign, 1);
+    f.ClickCooldown = kCooldownPasses;
+    f.CheckWhichCraft();
+  }
+  if (f.ClickCooldown < 0 && f.LeftButton.Hovered) {
+    if (f.SelectedDesign > 1) f.SelectedDesign = Sub16(f.SelectedDesign, 1);
+    f.ClickCooldown = kCooldownPasses;
+    f.CheckWhichCraft();
+  }
+}
+
+// Reads the mouse's buffered records in chunks: axes move the cursor, and
+// every button record, the release as well as the press, is a click.
+void ReadMouseRecords(Form1& f) {
+  bool started = false;
+  InputRecord records[kMouseChunk];
+  int read = 0;
+  while (read < kMouseRecords) {
+    const int want = std::min(kMouseChunk, kMouseRecords - read);
+    const int n = f.P.mouse().GetDeviceData(records, want);
+    for (int i = 0; i < n; ++i) {
+      const InputRecord& r = records[i];
+      const double delta = static_cast<int32_t>(r.Data);  // axes carry signed movement
+      if (r.Offset == kMouseOffsetX) {
+        f.MouseX = static_cast<float>(f.MouseX + delta);
+      } else if (r.Offset == kMouseOffsetY) {
+        f.MouseY = static_cast<float>(f.MouseY + delta);
+      } else if (r.Offset == kMouseOffsetButton0) {
+        Click(f, started);
+      }
+    }
+    if (n < want) break;
+    read += n;
+  }
+}
+
 }  // namespace
 
 void Form1::buildDisp() {
@@ -47,50 +94,7 @@ void Form1::buildDisp() {
 
 void Form1::Do_Mouse() {
   ScopedOperation op("Do_Mouse");
-
-  // A click acts on the buttons the last drawn frame found under the cursor.
-  // Every button record is a click, the release as well as the press, so a
-  // press and release over Start in one pass are two clicks: only the first
-  // one starts the battle, or a second player craft would take the entry
-  // that belongs to the space station.
-  bool started = false;
-  auto click = [&] {
-    if (StartButton.Hovered && !started) {
-      started = true;
-      StartBattle();
-    }
-    if (ClickCooldown < 0 && RightButton.Hovered) {
-      if (SelectedDesign < DesignCount - 1) SelectedDesign = Add16(SelectedDesign, 1);
-      ClickCooldown = kCooldownPasses;
-      CheckWhichCraft();
-    }
-    if (ClickCooldown < 0 && LeftButton.Hovered) {
-      if (SelectedDesign > 1) SelectedDesign = Sub16(SelectedDesign, 1);
-      ClickCooldown = kCooldownPasses;
-      CheckWhichCraft();
-    }
-  };
-
-  InputRecord records[kMouseChunk];
-  int read = 0;
-  while (read < kMouseRecords) {
-    const int want = std::min(kMouseChunk, kMouseRecords - read);
-    const int n = P.mouse().GetDeviceData(records, want);
-    for (int i = 0; i < n; ++i) {
-      const InputRecord& r = records[i];
-      const double delta = static_cast<int32_t>(r.Data);  // axes carry signed movement
-      if (r.Offset == kMouseOffsetX) {
-        MouseX = static_cast<float>(MouseX + delta);
-      } else if (r.Offset == kMouseOffsetY) {
-        MouseY = static_cast<float>(MouseY + delta);
-      } else if (r.Offset == kMouseOffsetButton0) {
-        click();
-      }
-    }
-    if (n < want) break;
-    read += n;
-  }
-
+  ReadMouseRecords(*this);
   ClickCooldown -= 1;
   MouseX = Clamp(MouseX, kCursorMaxX);
   MouseY = Clamp(MouseY, kCursorMaxY);
@@ -98,9 +102,7 @@ void Form1::Do_Mouse() {
 }
 
 void Form1::StartBattle() {
-  const Craft& design = Designs[SelectedDesign];
-  const bool human = design.Race == kRaceHuman;
-  SpawnCraft(design.Name, human ? 0.0f : 10000.0f, human ? 100.0f : 10000.0f);
+  SpawnPlayer(*this, SelectedDesign);
   BattleActive = true;
   SelectionActive = false;
 }

@@ -2,97 +2,92 @@
 // of registration.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "support/test_support.h"
 
 namespace sb {
 namespace {
 
-struct Stored {
-  const char* name;
-  const char* picture;
-  float z, width, turnRate, acceleration, maxSpeed, armour;
-  int16_t maxShield, race, weaponRange, weaponPower;
-  const char* role;
-  int16_t shotCost;
-  bool turret;
-};
-
-// What each entry holds after start-up: the design figures as registered,
-// with turn, acceleration and speed halved and range and shot cost doubled.
-const Stored kExpected[] = {
-    {"Strike", "player.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 1, 20, 1, "Fighter", 20, false},
-    {"Strike", "player.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 1, 20, 1, "Fighter", 20, false},
-    {"Pod", "spaceman.bmp", 1, 8, 2.5f, 0.25f, 0.5f, 5, 5, 0, 10, 1, "Escape pod", 20, false},
-    {"Aqua", "aqua.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 3, 20, 1, "Fighter", 20, false},
-    {"Mertlyn", "mertlyn.bmp", 1, 8, 2, 0.1f / 2, 2, 20, 20, 1, 20, 1, "Troop Transport", 20, true},
-    {"LunaStrike", "Luna_player.bmp", 1, 8, 2.5f, 0.3f / 2, 2, 20, 20, 1, 20, 2, "Heavy Fighter",
-     20, false},
-    {"DarkMertlyn", "Dark_mertlyn.bmp", 1, 8, 1.5f, 0.1f / 2, 1.5f, 20, 20, 4, 20, 1,
-     "Captured Troop Transport", 20, true},
-    {"Swipe", "swipe.bmp", 1, 8, 1.5f, 0.25f, 5, 5, 5, 1, 20, 1, "Scout", 20, false},
-    {"Stagg", "stagg.bmp", 1, 8, 2.5f, 0.25f, 4.5f, 7, 7, 3, 20, 1, "Light Fighter", 20, false},
-    {"Dode", "dode.bmp", 1, 8, 3, 0.5f, 2.5f, 5, 5, 3, 20, 1, "Scout", 20, false},
-    {"Zerab", "zerab.bmp", 1, 8, 2, 0.3f / 2, 3, 20, 20, 3, 20, 2, "Heavy Fighter", 20, false},
-    {"Fox", "fox.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 3, 20, 1, "Fighter", 20, false},
-    {"Guard", "guard.bmp", 1, 8, 1, 0.25f, 3, 10, 10, 1, 20, 1, "Police", 20, false},
-    {"Veebee", "veebee.bmp", 1, 8, 5, 0.7f / 2, 2.5f, 10, 10, 2, 20, 1, "Scout", 20, false},
-    {"Rustark", "rustark.bmp", 1, 8, 2.5f, 0.25f, 2, 10, 10, 1, 20, 1, "Old Craft", 20, false},
-    {"Frork", "Frork.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 4, 20, 1, "Heavy Fighter", 20, false},
-    {"Jar", "jar.bmp", 1, 8, 2.5f, 0.4f / 2, 3, 10, 10, 5, 20, 1, "Scout", 20, false},
-    {"Zoob", "zoob.bmp", 1, 8, 2.5f, 0.5f, 3, 10, 10, 5, 20, 1, "Fighter", 20, false},
-    {"EyeBorg", "eyeborg.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 4, 20, 1, "Fighter", 20, false},
-    {"Leays", "leays.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 2, 20, 1, "Fighter", 20, false},
-    {"Saga", "saga.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 5, 20, 10, "Bomber", 40, false},
-    {"MRXix", "MR6.bmp", 1, 16, 1.5f, 0.1f, 2, 10, 10, 5, 20, 1, "Transport", 20, true},
-    {"Passa", "passa.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 1, 20, 1, "Recreational Craft", 20,
-     false},
-    {"Ant", "ant.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 2, 100, 10, "Bomber", 40, false},
-    {"Flyby", "flyby.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 2, 20, 1, "Light Fighter", 20, false},
-    {"Haze", "haze.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 1, 20, 1, "Modded Craft", 20, false},
-    {"VatdeKrap", "vatdekrap.bmp", 1, 16, 2.5f, 0.1f / 2, 1.5f, 10, 10, 4, 20, 1, "Cruiser", 20,
-     true},
-    {"Cerrvent", "cerrvent.bmp", 1, 8, 2.5f, 0.25f, 2.5f, 10, 10, 1, 20, 1, "Experimental Craft",
-     20, false},
-    {"DarkCruiser", "darkcruise.bmp", 1, 32, 0.5f, 0.1f, 1, 100, 100, 4, 20, 5, "Heavy Cruiser", 20,
-     true},
-    {"SpaceStation", "space-station.bmp", -1, 64, 0, 0, 0.5f, 1000, 1000, 1, 20, 1, "Base", 20,
-     true},
-};
-
-TEST(Catalogue, EveryDesignIsStoredWithItsFigures) {
+struct StartedCatalogue : ::testing::Test {
+  void SetUp() override { f.DesignSTUFF(); }
   test::Game game;
   Form1& f = *game.form;
-  f.DesignSTUFF();
+};
+
+// The worked examples: registered turn, acceleration and speed are halved,
+// range and shot cost doubled, the shield follows the armour.
+TEST_F(StartedCatalogue, StoresTheWorkedExamplesFigures) {
   ASSERT_EQ(f.DesignCount, 30);
+  const Craft& strike = f.Designs[1];
+  EXPECT_EQ(strike.Name, "Strike");
+  EXPECT_EQ(strike.TextureFile, "player.bmp");
+  EXPECT_EQ(strike.TurnRate, 2.5f);
+  EXPECT_EQ(strike.Acceleration, 0.25f);
+  EXPECT_EQ(strike.MaxSpeed, 2.5f);
+  EXPECT_EQ(strike.MaxArmour, 10.0f);
+  EXPECT_EQ(strike.MaxShield, 10);
+  EXPECT_EQ(strike.WeaponPower, 1);
+  EXPECT_EQ(strike.WeaponRange, 20);
+  EXPECT_EQ(strike.ShotCost, 20);
+  EXPECT_EQ(strike.Race, kRaceHuman);
+  EXPECT_EQ(strike.Role, "Fighter");
+
+  const Craft& station = f.Designs[29];
+  EXPECT_EQ(station.Name, "SpaceStation");
+  EXPECT_EQ(station.TurnRate, 0.0f);
+  EXPECT_EQ(station.Acceleration, 0.0f);
+  EXPECT_EQ(station.MaxSpeed, 0.5f);
+  EXPECT_EQ(station.MaxArmour, 1000.0f);
+  EXPECT_EQ(station.MaxShield, 1000);
+
+  const Craft& cruiser = f.Designs[28];
+  EXPECT_EQ(cruiser.Name, "DarkCruiser");
+  EXPECT_EQ(cruiser.Width, 32.0f);
+  EXPECT_EQ(cruiser.TurnRate, 0.5f);
+  EXPECT_EQ(cruiser.MaxSpeed, 1.0f);
+  EXPECT_EQ(cruiser.MaxArmour, 100.0f);
+  EXPECT_EQ(cruiser.WeaponPower, 5);
+  EXPECT_EQ(f.Designs[4].Acceleration, 0.1f / 2);  // a fraction halved in float
+  EXPECT_EQ(f.Designs[23].WeaponRange, 100);       // "Ant", the only long range
+}
+
+// What holds for every row, and which rows stand out.
+TEST_F(StartedCatalogue, EveryRowKeepsTheCatalogueInvariants) {
+  std::vector<std::string> turrets, costly, deep;
   for (int i = 0; i < 30; ++i) {
-    const Stored& e = kExpected[i];
     const Craft& d = f.Designs[i];
-    SCOPED_TRACE(std::string("entry ") + std::to_string(i) + " " + e.name);
-    EXPECT_EQ(d.Name, e.name);
-    EXPECT_EQ(d.TextureFile, e.picture);
-    EXPECT_EQ(d.Z, e.z);
-    EXPECT_EQ(d.Width, e.width);
-    EXPECT_EQ(d.Height, e.width);
-    EXPECT_EQ(d.TurnRate, e.turnRate);
-    EXPECT_EQ(d.Acceleration, e.acceleration);
-    EXPECT_EQ(d.MaxSpeed, e.maxSpeed);
-    EXPECT_EQ(d.MaxArmour, e.armour);
-    EXPECT_EQ(d.MaxShield, e.maxShield);
-    EXPECT_EQ(d.Race, e.race);
-    EXPECT_EQ(d.WeaponRange, e.weaponRange);
-    EXPECT_EQ(d.WeaponPower, e.weaponPower);
-    EXPECT_EQ(d.Role, e.role);
+    SCOPED_TRACE("entry " + std::to_string(i) + " " + d.Name);
+    EXPECT_FALSE(d.Name.empty());
+    EXPECT_EQ(d.TextureFile.substr(d.TextureFile.size() - 4), ".bmp");
+    EXPECT_EQ(d.Width, d.Height);
+    EXPECT_EQ(d.MaxShield, static_cast<int16_t>(d.MaxArmour));
+    EXPECT_GE(d.Race, kRaceNone);
+    EXPECT_LE(d.Race, kRaceLitu);
+    EXPECT_EQ(d.Race == kRaceNone, d.Name == "Pod");
     EXPECT_EQ(d.MaxEnergy, 100);
-    EXPECT_EQ(d.ShotCost, e.shotCost);
-    EXPECT_EQ(d.Turret, e.turret);
     EXPECT_EQ(d.LastShot, 10);
     EXPECT_EQ(d.Heading, 0.0);
+    EXPECT_EQ(d.WeaponRange % 2, 0);
     // Battle-only fields stay empty in the catalogue.
     EXPECT_EQ(d.Armour, 0.0f);
     EXPECT_EQ(d.Shield, 0.0f);
     EXPECT_EQ(d.Energy, 0);
     EXPECT_FALSE(d.Texture);
+    if (d.Turret) turrets.push_back(d.Name);
+    if (d.ShotCost != 20) costly.push_back(d.Name + " " + std::to_string(d.ShotCost));
+    if (d.Z != 1.0f || d.Width == 64) deep.push_back(d.Name);
+    for (int j = std::max(i + 1, 2); j < 30; ++j) {  // entries 0 and 1 alone repeat
+      EXPECT_NE(d.Name, f.Designs[j].Name) << j;
+    }
   }
+  EXPECT_EQ(f.Designs[0].Name, f.Designs[1].Name);
+  EXPECT_EQ(turrets, (std::vector<std::string>{"Mertlyn", "DarkMertlyn", "MRXix", "VatdeKrap",
+                                               "DarkCruiser", "SpaceStation"}));
+  EXPECT_EQ(costly, (std::vector<std::string>{"Saga 40", "Ant 40"}));
+  EXPECT_EQ(deep, std::vector<std::string>{"SpaceStation"});
   for (int i = 30; i <= 40; ++i) {
     EXPECT_TRUE(f.Designs[i].Name.empty()) << i;
     EXPECT_EQ(f.Designs[i].MaxArmour, 0.0f) << i;

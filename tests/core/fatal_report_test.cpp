@@ -11,6 +11,7 @@
 #include "core/checked.h"
 #include "core/entry.h"
 #include "core/form1.h"
+#include "core/key_codes.h"
 #include "platform/headless/headless_platform.h"
 
 namespace sb {
@@ -59,7 +60,9 @@ TEST_F(FatalReport, EveryKindEndsWithOneLineAndStatusOne) {
        "floating-point error in Physics: division by zero"},
       {[] { throw std::length_error("vector too long"); }, "run-time error: vector too long"},
   };
-  for (const auto& [raise, line] : cases) {
+  for (const auto& kase : cases) {
+    const std::function<void()>& raise = kase.first;
+    const std::string& line = kase.second;
     headless::HeadlessPlatform fresh;
     fresh.onYield = [&](int, headless::HeadlessPlatform&) { raise(); };
     std::ostringstream err;
@@ -72,7 +75,7 @@ TEST_F(FatalReport, EveryKindEndsWithOneLineAndStatusOne) {
 
 TEST_F(FatalReport, EscapeEndsWithStatusZeroAndNoMessage) {
   platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
-    if (yield == 1) p.PressKey(1);
+    if (yield == 1) p.PressKey(keys::kEscape);
   };
   const Outcome o = Run();
   EXPECT_EQ(o.status, 0);

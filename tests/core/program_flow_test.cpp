@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/key_codes.h"
 #include "support/test_support.h"
 
 namespace sb {
@@ -11,8 +12,6 @@ namespace {
 
 using test::Game;
 using test::RunEnd;
-
-constexpr int kEscape = 1;
 
 // Index of the first call named `op` at or after `from`, or -1.
 long FindCall(const headless::HeadlessPlatform& p, const std::string& op, size_t from = 0) {
@@ -27,7 +26,7 @@ TEST(ProgramFlow, StartUpRunsInOrderAndEscapeEndsTheSelectionOnePassLate) {
   int yieldsSeenByScript = 0;
   game.platform.onYield = [&](int yield, headless::HeadlessPlatform& p) {
     yieldsSeenByScript = yield;
-    if (yield == 2) p.PressKey(kEscape);
+    if (yield == 2) p.PressKey(keys::kEscape);
   };
   const RunEnd end = test::RunFormLoad(game);
   EXPECT_EQ(end.kind, RunEnd::Exited);
@@ -95,9 +94,9 @@ TEST(ProgramFlow, BattleSetUpStartsTheTuneAndAWindowCloseEndsTheBattle) {
 TEST(ProgramFlow, BattleTuneStartsOnlyThroughNotificationsOnTheSelectionScreen) {
   Game game;
   game.platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
-    if (yield == 3) p.PressKey(30);   // any key starts the tune
-    if (yield == 4) p.FinishMusic();  // the tune ends ...
-    if (yield == 6) p.PressKey(kEscape);
+    if (yield == 3) p.PressKey(keys::kA);  // any key starts the tune
+    if (yield == 4) p.FinishMusic();       // the tune ends ...
+    if (yield == 6) p.PressKey(keys::kEscape);
   };
   test::RunFormLoad(game);
   const auto plays = game.platform.CallsNamed("Music.PlaySegmentEx");
@@ -105,7 +104,7 @@ TEST(ProgramFlow, BattleTuneStartsOnlyThroughNotificationsOnTheSelectionScreen) 
   ASSERT_EQ(plays.size(), 2u);
   for (const auto* c : plays) {
     EXPECT_EQ(c->s, "Einswei.mid");
-    EXPECT_EQ(c->n[0], 0x4000);
+    EXPECT_EQ(c->flags, kSegfDefault);
   }
 }
 
@@ -113,8 +112,8 @@ TEST(ProgramFlow, DeathTuneStopsTheLooping) {
   Game game;
   game.form->DeathMusicStarted = true;
   game.platform.onYield = [](int yield, headless::HeadlessPlatform& p) {
-    if (yield == 2) p.PressKey(30);
-    if (yield == 3) p.PressKey(kEscape);
+    if (yield == 2) p.PressKey(keys::kA);
+    if (yield == 3) p.PressKey(keys::kEscape);
   };
   test::RunFormLoad(game);
   EXPECT_TRUE(game.platform.CallsNamed("Music.PlaySegmentEx").empty());

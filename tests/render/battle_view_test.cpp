@@ -36,7 +36,7 @@ At PlacedAt(const Calls& calls, const std::string& texture, bool corners = false
   Matrix world = MatrixIdentity();
   std::string current;
   for (const Call& c : calls) {
-    if (c.op == "SetTransform" && c.n[0] == 256) world = test::MatrixOf(c);
+    if (c.op == "SetTransform" && c.type == TransformType::World) world = c.matrix;
     if (c.op == "SetTexture") current = c.s;
     if (c.op != "DrawQuad" || current != texture) continue;
     if (corners) at.emplace_back(c.quad[0].X, c.quad[0].Y);
@@ -59,16 +59,16 @@ TEST(BattleView, OneFrameSetsViewportsCamerasFormatsAndPointSizesInOrder) {
   Crafts[0].Shots[4] = Particle{0, 150, 0, 0xFFFF9000, 0, 0, 0, 5};
   std::vector<std::string> got;
   for (const Call& c : s.Frame()) {
-    if (c.op == "SetRenderState" && c.n[0] == kRsPointSize) {
-      const auto bits = static_cast<uint32_t>(c.n[1]);
+    if (c.op == "SetRenderState" && c.state == kRsPointSize) {
+      const uint32_t bits = c.value;
       float size;
       std::memcpy(&size, &bits, 4);
       got.push_back("PointSize " + std::to_string(size).substr(0, 4));
     }
-    if (c.op == "SetViewport") got.push_back("Viewport " + std::to_string(int(c.n[0])));
-    if (c.op == "Clear") got.push_back("Clear " + std::to_string(long(c.n[0])));
-    if (c.op == "SetTransform" && c.n[0] == 2) got.push_back("View");
-    if (c.op == "SetVertexShader") got.push_back(c.n[0] == kFvfLitVertex ? "Lit" : "Point");
+    if (c.op == "SetViewport") got.push_back("Viewport " + std::to_string(c.viewport.X));
+    if (c.op == "Clear") got.push_back("Clear " + std::to_string(c.colour));
+    if (c.op == "SetTransform" && c.type == TransformType::View) got.push_back("View");
+    if (c.op == "SetVertexShader") got.push_back(c.format == kFvfLitVertex ? "Lit" : "Point");
     if (c.op == "BeginScene" || c.op == "EndScene" || c.op == "Present") got.push_back(c.op);
   }
   // Main view: stars, shots, craft, trails, turrets; then radar; then the
@@ -86,7 +86,7 @@ TEST(BattleView, CamerasLookDownOnTheirCentresAndTheRadarDrawsAtTwiceTheSize) {
   const Calls frame = s.Frame();
   std::vector<Matrix> view, world;
   for (const auto* c : test::Named(frame, "SetTransform")) {
-    (c->n[0] == 2 ? view : world).push_back(test::MatrixOf(*c));
+    (c->type == TransformType::View ? view : world).push_back(c->matrix);
   }
   ASSERT_EQ(view.size(), 3u);
   // Main at 150 and radar at 400 above the player, target view 40 above the

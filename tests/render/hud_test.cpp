@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/angles.h"
 #include "support/battle_scene.h"
 
 namespace sb {
@@ -15,7 +16,7 @@ using test::BattleScene;
 std::vector<std::string> Banners(const std::vector<Call>& frame) {
   std::vector<std::string> banners;
   for (const Call* t : test::Named(frame, "DrawText")) {
-    if (t->n[5] == 2) banners.push_back(t->s);
+    if (t->format == 2) banners.push_back(t->s);
   }
   return banners;
 }
@@ -53,7 +54,7 @@ TEST(Hud, BannersShowForTheOnlyRaceLeftAndAllFiveWhenNothingLives) {
 TEST(Hud, PointerTurnsTowardsTheTargetButStaysAtZeroWhenLevel) {
   // Target position and bearing; the pointer is drawn turned by minus the
   // bearing, as the views show world +X on the left.
-  const float pi = 3.14159265358979f;
+  const float pi = static_cast<float>(kPi);
   const float cases[][3] = {{-500, 100, 0}, {100, 0, -pi / 4}, {0, 300, pi}};
   for (const auto& c : cases) {
     BattleScene s;  // player at (0, 100)
@@ -64,7 +65,7 @@ TEST(Hud, PointerTurnsTowardsTheTargetButStaysAtZeroWhenLevel) {
     const Call* pointer = test::Named(frame, "Sprite.Draw")[4];
     ASSERT_EQ(pointer->s, "point.bmp");
     EXPECT_NEAR(s.f.TargetBearing, c[2], 1e-6) << c[0] << "," << c[1];
-    EXPECT_NEAR(pointer->n[4], -c[2], 1e-6) << c[0] << "," << c[1];
+    EXPECT_NEAR(pointer->rotation, -c[2], 1e-6) << c[0] << "," << c[1];
   }
 }
 
@@ -76,18 +77,18 @@ TEST(Hud, TargetPanelNamesFriendOrEnemyAndDrawsOnlyPositiveBars) {
   auto frame = s.Frame();
   const Call* panel = test::Named(frame, "DrawText").back();
   EXPECT_EQ(panel->s, "Friendly\rSpaceStation\rDistance: 87.5");
-  EXPECT_EQ(panel->n[0], 0xFFFFFFFF);
+  EXPECT_EQ(panel->colour, 0xFFFFFFFF);
   auto sprites = test::Named(frame, "Sprite.Draw");
   ASSERT_EQ(sprites.size(), 7u);
-  EXPECT_EQ(sprites[5]->n[0], 0.5);   // armour bar
-  EXPECT_EQ(sprites[6]->n[0], 0.25);  // shield bar
+  EXPECT_EQ(sprites[5]->scaling.x, 0.5);   // armour bar
+  EXPECT_EQ(sprites[6]->scaling.x, 0.25);  // shield bar
 
   Crafts[0].Target = 9;  // a Drone: enemy, destroyed, shield down
   Crafts[9].Armour = Crafts[9].Shield = 0;
   frame = s.Frame();
   panel = test::Named(frame, "DrawText").back();
   EXPECT_EQ(panel->s, "Enemy\rFox\rDistance: 87.5");
-  EXPECT_EQ(panel->n[0], 0xFFFF1F1F);
+  EXPECT_EQ(panel->colour, 0xFFFF1F1F);
   EXPECT_EQ(test::Named(frame, "Sprite.Draw").size(), 5u);
 
   Crafts[9].Armour = 4;  // shield 0: only the armour bar

@@ -9,14 +9,7 @@ namespace {
 
 // The selection screen as start-up leaves it.
 struct Selection : test::Game {
-  Selection() : f(*form), p(platform) {
-    f.Intialize();
-    f.DesignSTUFF();
-    f.SelectionActive = true;
-    f.SelectedDesign = 1;
-    f.CheckWhichCraft();
-    f.buildDisp();
-  }
+  Selection() : f(*form), p(platform) { f.StartUp(); }
   // One selection-loop pass without its yield.
   void Pass() {
     f.Do_Mouse();

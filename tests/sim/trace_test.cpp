@@ -6,6 +6,7 @@
 
 #include "battle/battle_harness.h"
 #include "battle/battle_trace.h"
+#include "core/key_codes.h"
 
 namespace sb {
 namespace {
@@ -31,7 +32,7 @@ TEST(Trace, NumbersUseTheShortestFormOfTheirOwnWidth) {
 TEST(Trace, ALineHoldsThePassKeysDrawsAndFiftyOneCraft) {
   std::vector<double> draws;
   harness::BattleRun run(8, 4, false, &draws);  // Mertlyn: a turret craft
-  run.form->KeyDown[57] = run.form->KeyDown[205] = true;
+  run.form->KeyDown[keys::kSpace] = run.form->KeyDown[keys::kRight] = true;
   draws.clear();
   run.Pass();
   const std::string line = harness::TraceLine(1, *run.form, draws);

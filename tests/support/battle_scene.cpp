@@ -50,10 +50,4 @@ std::vector<const headless::Call*> Named(const std::vector<headless::Call>& call
   return found;
 }
 
-Matrix MatrixOf(const headless::Call& setTransform) {
-  Matrix m;
-  for (int k = 0; k < 16; ++k) m.m[k / 4][k % 4] = static_cast<float>(setTransform.n[1 + k]);
-  return m;
-}
-
 }  // namespace sb::test

@@ -30,7 +30,4 @@ std::vector<const headless::Call*> Named(const std::vector<headless::Call>& call
 std::vector<const headless::Call*> Named(std::vector<headless::Call>&& calls,
                                          const std::string& op) = delete;
 
-// The 16 numbers of a recorded matrix as a Matrix.
-Matrix MatrixOf(const headless::Call& setTransform);
-
 }  // namespace sb::test

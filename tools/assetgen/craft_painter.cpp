@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "craft_style.h"
+#include "geometry.h"
 #include "rng.h"
 #include "sculpture.h"
 
@@ -10,7 +11,6 @@ namespace assetgen {
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 // Share of the picture's half-width that user unit 1 spans.
 constexpr float kFill = 0.92f;
 

@@ -6,6 +6,9 @@
 
 namespace assetgen {
 
+// Pi to single precision, for the painters' angles.
+inline constexpr float kPi = 3.14159265f;
+
 struct V2 {
   float x = 0.0f;
   float y = 0.0f;

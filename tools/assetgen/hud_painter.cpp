@@ -4,14 +4,13 @@
 #include <cmath>
 #include <string>
 
+#include "geometry.h"
 #include "pixel_font.h"
 #include "sculpture.h"
 
 namespace assetgen {
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 const Rgb kLabel{255, 168, 48};
 const Rgb kRadarLine{40, 150, 80};

@@ -322,7 +322,7 @@ Bytes DeathTune() {
   SetUp(choir, 3, kChoir, 58, 64, 100);
   SetUp(cello, 4, kCello, 90, 60, 70);
 
-  const Chord Dm{2, true}, Bb{10, false}, Gm{7, true}, A{9, false};
+  const Chord Bb{10, false}, Gm{7, true}, A{9, false};  // Dm as in the battle tune
   const std::vector<Chord> chords = {Dm, Bb, Gm, A, Dm};
   MinorKey key(2);  // D minor
   // A falling line: (start beat, beats, scale steps above the chord root).

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "geometry.h"
 #include "noise.h"
 #include "sculpture.h"
 
@@ -22,7 +23,7 @@ Image PaintTurret() {
   }
   std::vector<V2> housing;
   for (int i = 0; i < 8; ++i) {
-    float a = 3.14159265f / 8.0f + 3.14159265f / 4.0f * static_cast<float>(i);
+    float a = kPi / 8.0f + kPi / 4.0f * static_cast<float>(i);
     housing.push_back({0.5f * std::cos(a), 0.18f + 0.5f * std::sin(a)});
   }
   s.Fill(Region::Polygon(housing), dark, 0.02f, 0.14f, 0.12f);

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <functional>
 
-#include "core/form1.h"
 #include "platform/device.h"
 
 namespace sb::headless {
@@ -28,6 +27,11 @@ class JsonObject {
   JsonObject& Float(const char* key, double v) {
     Key(key);
     FloatValue(v);
+    return *this;
+  }
+  JsonObject& Bool(const char* key, bool v) {
+    Key(key);
+    out_ += v ? "true" : "false";
     return *this;
   }
   JsonObject& Text(const char* key, const std::string& v) {
@@ -91,17 +95,6 @@ class JsonObject {
       out_.append(buffer, r.ptr);
     }
   }
-  // Any other number, in the shortest form of a 64-bit float.
-  void DoubleValue(double v) {
-    if (!std::isfinite(v)) {
-      String(std::isnan(v) ? "NaN" : (v < 0 ? "-Infinity" : "Infinity"));
-      return;
-    }
-    char buffer[48];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
-    out_.append(buffer, r.ptr);
-  }
-
   std::string Finish() { return out_ + '}'; }
 
  private:
@@ -148,55 +141,45 @@ class JsonObject {
   std::string out_;
 };
 
-const char* TransformName(double type) {
-  switch (static_cast<uint32_t>(type)) {
-    case static_cast<uint32_t>(TransformType::View):
+const char* TransformName(TransformType type) {
+  switch (type) {
+    case TransformType::View:
       return "view";
-    case static_cast<uint32_t>(TransformType::Projection):
+    case TransformType::Projection:
       return "projection";
-    case static_cast<uint32_t>(TransformType::World):
+    case TransformType::World:
       return "world";
-    default:
-      return "unknown";
   }
+  return "unknown";
 }
 
-float FloatOfBits(double bits) {
-  const auto b = static_cast<uint32_t>(bits);
+float FloatOfBits(uint32_t bits) {
   float f;
-  std::memcpy(&f, &b, sizeof f);
+  std::memcpy(&f, &bits, sizeof f);
   return f;
 }
 
-// The numeric arguments of a call, or 0 past their end (a short record).
-double Arg(const Call& call, size_t i) {
-  return i < call.n.size() ? call.n[i] : 0.0;
-}
-
-}  // namespace
-
-std::string CallJson(const Call& call) {
-  JsonObject j(call.op);
+void DeviceCallJson(const Call& call, JsonObject& j) {
   const std::string& op = call.op;
-  auto a = [&](size_t i) { return Arg(call, i); };
-
   if (op == "SetViewport") {
-    j.Int("x", a(0)).Int("y", a(1)).Int("width", a(2)).Int("height", a(3));
-    j.Float("minZ", a(4)).Float("maxZ", a(5));
+    const Viewport& v = call.viewport;
+    j.Int("x", v.X).Int("y", v.Y).Int("width", v.Width).Int("height", v.Height);
+    j.Float("minZ", v.MinZ).Float("maxZ", v.MaxZ);
   } else if (op == "Clear") {
-    j.Int("colour", a(0));
-  } else if (op == "BeginScene" || op == "EndScene" || op == "Present") {
-    // no arguments
+    j.Int("colour", call.colour);
   } else if (op == "SetTransform") {
-    j.Text("type", TransformName(a(0)));
-    j.List("matrix", 1, 17, [&](JsonObject& o, size_t i) { o.FloatValue(a(i)); });
+    j.Text("type", TransformName(call.type));
+    j.List("matrix", 0, 16,
+           [&](JsonObject& o, size_t i) { o.FloatValue(call.matrix.m[i / 4][i % 4]); });
   } else if (op == "SetVertexShader") {
-    j.Int("format", a(0));
+    j.Int("format", call.format);
   } else if (op == "SetTexture") {
     j.Texture("texture", call.s);
   } else if (op == "SetRenderState") {
-    j.Int("state", a(0)).Int("value", a(1));
-    if (static_cast<uint32_t>(a(0)) == kRsPointSize) j.Float("pointSize", FloatOfBits(a(1)));
+    j.Int("state", call.state).Int("value", call.value);
+    if (call.state == kRsPointSize) j.Float("pointSize", FloatOfBits(call.value));
+  } else if (op == "SetTextureStageState") {
+    j.Int("stage", call.stage).Int("state", call.state).Int("value", call.value);
   } else if (op == "DrawQuad") {
     j.List("corners", 0, call.quad.size(), [&](JsonObject& o, size_t i) {
       const LitVertex& v = call.quad[i];
@@ -207,7 +190,7 @@ std::string CallJson(const Call& call) {
       });
     });
   } else if (op == "DrawPoints") {
-    j.Int("count", a(0));
+    j.Int("count", call.count);
     j.List("points", 0, call.points.size(), [&](JsonObject& o, size_t i) {
       const Particle& p = call.points[i];
       o.Nested([&](JsonObject& c) {
@@ -216,22 +199,83 @@ std::string CallJson(const Call& call) {
         c.Float("u", p.U).Float("v", p.V);
       });
     });
-  } else if (op == "Sprite.Draw") {
+  }
+}
+
+void DrawingCallJson(const Call& call, JsonObject& j) {
+  if (call.op == "Sprite.Draw") {
     j.Texture("texture", call.s);
-    j.FloatPair("scaling", a(0), a(1)).FloatPair("centre", a(2), a(3));
-    j.Float("rotation", a(4)).FloatPair("translation", a(5), a(6));
-    j.Int("colour", a(7));
-  } else if (op == "DrawText") {
-    j.Text("font", call.font).Int("colour", a(0)).Text("text", call.s);
-    j.List("rect", 1, 5, [&](JsonObject& o, size_t i) { o.IntValue(a(i)); });
-    j.Int("format", a(5));
+    j.FloatPair("scaling", call.scaling.x, call.scaling.y);
+    j.FloatPair("centre", call.centre.x, call.centre.y);
+    j.Float("rotation", call.rotation);
+    j.FloatPair("translation", call.translation.x, call.translation.y);
+    j.Int("colour", call.colour);
+  } else if (call.op == "DrawText") {
+    const Rect& r = call.rect;
+    j.Text("font", call.font).Int("colour", call.colour).Text("text", call.s);
+    const int32_t rect[] = {r.Left, r.Top, r.Right, r.Bottom};
+    j.List("rect", 0, 4, [&](JsonObject& o, size_t i) { o.IntValue(rect[i]); });
+    j.Int("format", call.format);
   } else {
-    // Calls outside a frame keep their raw arguments.
-    if (!call.n.empty()) {
-      j.List("n", 0, call.n.size(), [&](JsonObject& o, size_t i) { o.DoubleValue(call.n[i]); });
-    }
-    if (!call.s.empty()) j.Text("s", call.s);
-    if (!call.font.empty()) j.Text("font", call.font);
+    DeviceCallJson(call, j);
+  }
+}
+
+// Calls outside a frame: the arguments their op sets, by name.
+void OtherCallJson(const Call& call, JsonObject& j) {
+  const std::string& op = call.op;
+  if (!call.s.empty()) j.Text("s", call.s);
+  if (op == "CreateDevice") {
+    j.Int("width", call.width).Int("height", call.height).Bool("windowed", call.windowed);
+  } else if (op == "CreateFont") {
+    j.Text("font", call.font).Int("size", call.size).Bool("bold", call.bold);
+  } else if (op == "CreateEvent" || op == "Keyboard.SetEventNotification" ||
+             op == "Music.SetNotificationHandle") {
+    j.Int("event", call.event);
+  } else if (op == "Keyboard.SetBufferSize" || op == "Mouse.SetBufferSize") {
+    j.Int("records", call.records);
+  } else if (op == "EndProgram") {
+    j.Int("status", call.status);
+  } else if (op == "Yield") {
+    j.Int("yield", call.yield);
+  } else if (op == "Sound.Play") {
+    j.Int("flags", call.flags);
+  } else if (op == "Sound.SetVolume" || op == "Music.SetMasterVolume") {
+    j.Int("volume", call.volume);
+  } else if (op == "Sound.SetPan") {
+    j.Int("pan", call.pan);
+  } else if (op == "Sound.SetFrequency") {
+    j.Int("frequency", call.frequency);
+  } else if (op == "Sound.SetCooperativeLevel") {
+    j.Int("level", call.level);
+  } else if (op == "Music.InitAudio") {
+    j.Int("flags", call.flags).Int("pathType", call.pathType).Int("channels", call.channels);
+  } else if (op == "Music.SetMasterTempo") {
+    j.Float("tempo", call.tempo);
+  } else if (op == "Music.SetMasterAutoDownload") {
+    j.Bool("on", call.on);
+  } else if (op == "Music.AddNotificationType") {
+    j.Int("notification", call.notification);
+  } else if (op == "Music.PlaySegmentEx" || op == "Music.StopEx") {
+    j.Int("flags", call.flags).Int("time", static_cast<double>(call.time));
+  }
+}
+
+const char* const kFrameOps[] = {
+    "SetViewport",  "Clear",           "BeginScene",  "EndScene",       "Present",
+    "SetTransform", "SetVertexShader", "SetTexture",  "SetRenderState", "SetTextureStageState",
+    "DrawQuad",     "DrawPoints",      "Sprite.Draw", "DrawText"};
+
+}  // namespace
+
+std::string CallJson(const Call& call) {
+  JsonObject j(call.op);
+  bool frameOp = false;
+  for (const char* op : kFrameOps) frameOp = frameOp || call.op == op;
+  if (frameOp) {
+    DrawingCallJson(call, j);
+  } else {
+    OtherCallJson(call, j);
   }
   return j.Finish();
 }
@@ -243,46 +287,6 @@ std::string CallsJsonLines(const std::vector<Call>& calls) {
     out += '\n';
   }
   return out;
-}
-
-namespace {
-
-std::string TraceOf(HeadlessPlatform& platform, const std::function<void()>& frame) {
-  const bool wasRecording = platform.recording;
-  platform.recording = true;
-  const size_t from = platform.calls.size();
-  try {
-    frame();
-  } catch (...) {
-    platform.recording = wasRecording;
-    throw;
-  }
-  platform.recording = wasRecording;
-  return CallsJsonLines(platform.CallsSince(from));
-}
-
-}  // namespace
-
-std::string BattleFrameTrace(Form1& game, HeadlessPlatform& platform) {
-  return TraceOf(platform, [&] { game.Renderme(); });
-}
-
-std::string SelectionFrameTrace(Form1& game, HeadlessPlatform& platform) {
-  return TraceOf(platform, [&] { game.SelecterRender(); });
-}
-
-std::string DefaultSelectionFrameTrace() {
-  HeadlessPlatform platform;
-  Form1 game(platform);
-  // Start-up as far as the selection screen needs it.
-  game.Intialize();
-  game.DesignSTUFF();
-  game.SelectionActive = true;
-  game.SelectedDesign = 1;
-  game.CheckWhichCraft();
-  game.buildDisp();
-  game.Do_Mouse();  // places the box; no mouse records are waiting
-  return SelectionFrameTrace(game, platform);
 }
 
 }  // namespace sb::headless

@@ -37,19 +37,13 @@ std::string NameOf(const TextureRef& t) {
   return t ? FileNameOf(t->Path()) : "";
 }
 
-void AddMatrix(Call& c, const Matrix& m) {
-  for (const auto& row : m.m) {
-    for (float v : row) c.n.push_back(v);
-  }
-}
-
 class HWindow : public Window {
  public:
   explicit HWindow(HeadlessPlatform& p) : p_(p) {}
   std::string ProgramFolder() override { return p_.programFolder; }
   DisplayMode GetDisplayMode() override { return p_.displayMode; }
   int32_t CreateEvent() override {
-    p_.Record({"CreateEvent", {double(next_)}});
+    p_.Record({.op = "CreateEvent", .event = next_});
     return next_++;
   }
   void Show() override { p_.Record({"Window.Show"}); }
@@ -59,12 +53,12 @@ class HWindow : public Window {
     p_.Record({"ReleaseDevice"});
   }
   [[noreturn]] void EndProgram(int status) override {
-    p_.Record({"EndProgram", {double(status)}});
+    p_.Record({.op = "EndProgram", .status = status});
     throw ProgramExit{status};
   }
   void ShowFatalMessage(const std::string& line) override {
     p_.fatalMessage = line;
-    p_.Record({"ShowFatalMessage", {}, line});
+    p_.Record({.op = "ShowFatalMessage", .s = line});
   }
 
  private:
@@ -76,43 +70,36 @@ class HDevice : public Device {
  public:
   explicit HDevice(HeadlessPlatform& p) : p_(p) {}
   void SetRenderState(uint32_t state, uint32_t value) override {
-    p_.Record({"SetRenderState", {double(state), double(value)}});
+    p_.Record({.op = "SetRenderState", .state = state, .value = value});
   }
   void SetTextureStageState(uint32_t stage, uint32_t state, uint32_t value) override {
-    p_.Record({"SetTextureStageState", {double(stage), double(state), double(value)}});
+    p_.Record({.op = "SetTextureStageState", .state = state, .value = value, .stage = stage});
   }
-  void SetViewport(const Viewport& v) override {
-    p_.Record({"SetViewport",
-               {double(v.X), double(v.Y), double(v.Width), double(v.Height), v.MinZ, v.MaxZ}});
-  }
-  void Clear(uint32_t colour) override { p_.Record({"Clear", {double(colour)}}); }
+  void SetViewport(const Viewport& v) override { p_.Record({.op = "SetViewport", .viewport = v}); }
+  void Clear(uint32_t colour) override { p_.Record({.op = "Clear", .colour = colour}); }
   void BeginScene() override { p_.Record({"BeginScene"}); }
   void EndScene() override { p_.Record({"EndScene"}); }
   void Present() override { p_.Record({"Present"}); }
   void SetTransform(TransformType type, const Matrix& m) override {
     if (!p_.recording) return;
-    Call c{"SetTransform", {double(static_cast<uint32_t>(type))}};
-    AddMatrix(c, m);
-    p_.Record(std::move(c));
+    p_.Record({.op = "SetTransform", .type = type, .matrix = m});
   }
   void SetVertexShader(uint32_t format) override {
-    p_.Record({"SetVertexShader", {double(format)}});
+    p_.Record({.op = "SetVertexShader", .format = format});
   }
   void SetTexture(const TextureRef& texture) override {
     if (!p_.recording) return;
-    p_.Record({"SetTexture", {}, NameOf(texture)});
+    p_.Record({.op = "SetTexture", .s = NameOf(texture)});
   }
   void DrawQuad(const LitVertex* corners) override {
     if (!p_.recording) return;
-    Call c{"DrawQuad"};
-    c.quad.assign(corners, corners + 4);
-    p_.Record(std::move(c));
+    p_.Record({.op = "DrawQuad", .quad = std::vector<LitVertex>(corners, corners + 4)});
   }
   void DrawPoints(const Particle* first, int count) override {
     if (!p_.recording) return;
-    Call c{"DrawPoints", {double(count)}};
-    c.points.assign(first, first + count);
-    p_.Record(std::move(c));
+    p_.Record({.op = "DrawPoints",
+               .count = count,
+               .points = std::vector<Particle>(first, first + count)});
   }
 
  private:
@@ -125,10 +112,13 @@ class HSprite : public SpriteDrawer {
   void Draw(const TextureRef& texture, Vec2f scaling, Vec2f centre, float rotation,
             Vec2f translation, uint32_t colour) override {
     if (!p_.recording) return;
-    p_.Record({"Sprite.Draw",
-               {scaling.x, scaling.y, centre.x, centre.y, rotation, translation.x, translation.y,
-                double(colour)},
-               NameOf(texture)});
+    p_.Record({.op = "Sprite.Draw",
+               .s = NameOf(texture),
+               .colour = colour,
+               .scaling = scaling,
+               .centre = centre,
+               .rotation = rotation,
+               .translation = translation});
   }
 
  private:
@@ -139,18 +129,18 @@ class HText : public TextDrawer {
  public:
   explicit HText(HeadlessPlatform& p) : p_(p) {}
   FontRef CreateFont(const std::string& face, int points, bool bold) override {
-    p_.Record({"CreateFont", {double(points), bold ? 1.0 : 0.0}, face});
+    p_.Record({.op = "CreateFont", .font = face, .size = points, .bold = bold});
     return std::make_shared<NamedFont>(face);
   }
   void DrawText(const FontRef& font, uint32_t colour, const std::string& text, const Rect& r,
                 uint32_t format) override {
     if (!p_.recording) return;
-    Call c{"DrawText",
-           {double(colour), double(r.Left), double(r.Top), double(r.Right), double(r.Bottom),
-            double(format)},
-           text};
-    c.font = font ? font->Face() : "";
-    p_.Record(std::move(c));
+    p_.Record({.op = "DrawText",
+               .s = text,
+               .font = font ? font->Face() : "",
+               .colour = colour,
+               .format = format,
+               .rect = r});
   }
 
  private:
@@ -162,7 +152,7 @@ class HTextures : public TextureLoader {
   explicit HTextures(HeadlessPlatform& p) : p_(p) {}
   TextureRef LoadTexture(const std::string& path) override {
     p_.LoadCheck("texture", path);
-    p_.Record({"LoadTexture", {}, FileNameOf(path)});
+    p_.Record({.op = "LoadTexture", .s = FileNameOf(path)});
     return std::make_shared<NamedTexture>(path);
   }
 
@@ -174,11 +164,11 @@ class HKeyboard : public Keyboard {
  public:
   explicit HKeyboard(HeadlessPlatform& p) : p_(p) {}
   void SetBufferSize(uint32_t records) override {
-    p_.Record({"Keyboard.SetBufferSize", {double(records)}});
+    p_.Record({.op = "Keyboard.SetBufferSize", .records = records});
   }
   void SetEventNotification(int32_t event) override {
     p_.keyboardEvent = event;
-    p_.Record({"Keyboard.SetEventNotification", {double(event)}});
+    p_.Record({.op = "Keyboard.SetEventNotification", .event = event});
   }
   void Acquire() override { p_.Record({"Keyboard.Acquire"}); }
   void GetDeviceState(uint8_t (&state)[256]) override {
@@ -201,7 +191,7 @@ class HMouse : public Mouse {
  public:
   explicit HMouse(HeadlessPlatform& p) : p_(p) {}
   void SetBufferSize(uint32_t records) override {
-    p_.Record({"Mouse.SetBufferSize", {double(records)}});
+    p_.Record({.op = "Mouse.SetBufferSize", .records = records});
   }
   void Acquire() override { p_.Record({"Mouse.Acquire"}); }
   int GetDeviceData(InputRecord* records, int capacity) override {
@@ -220,11 +210,17 @@ class HMouse : public Mouse {
 class HSoundBuffer : public SoundBuffer {
  public:
   HSoundBuffer(HeadlessPlatform& p, std::string name) : p_(p), name_(std::move(name)) {}
-  void Play(uint32_t flags) override { p_.Record({"Sound.Play", {double(flags)}, name_}); }
-  void Stop() override { p_.Record({"Sound.Stop", {}, name_}); }
-  void SetVolume(int32_t v) override { p_.Record({"Sound.SetVolume", {double(v)}, name_}); }
-  void SetPan(int32_t pan) override { p_.Record({"Sound.SetPan", {double(pan)}, name_}); }
-  void SetFrequency(int32_t f) override { p_.Record({"Sound.SetFrequency", {double(f)}, name_}); }
+  void Play(uint32_t flags) override {
+    p_.Record({.op = "Sound.Play", .s = name_, .flags = flags});
+  }
+  void Stop() override { p_.Record({.op = "Sound.Stop", .s = name_}); }
+  void SetVolume(int32_t v) override {
+    p_.Record({.op = "Sound.SetVolume", .s = name_, .volume = v});
+  }
+  void SetPan(int32_t pan) override { p_.Record({.op = "Sound.SetPan", .s = name_, .pan = pan}); }
+  void SetFrequency(int32_t f) override {
+    p_.Record({.op = "Sound.SetFrequency", .s = name_, .frequency = f});
+  }
 
  private:
   HeadlessPlatform& p_;
@@ -235,11 +231,11 @@ class HSound : public SoundOutput {
  public:
   explicit HSound(HeadlessPlatform& p) : p_(p) {}
   void SetCooperativeLevel(int32_t level) override {
-    p_.Record({"Sound.SetCooperativeLevel", {double(level)}});
+    p_.Record({.op = "Sound.SetCooperativeLevel", .level = level});
   }
   SoundRef CreateSoundBufferFromFile(const std::string& path) override {
     p_.LoadCheck("sound", path);
-    p_.Record({"Sound.Load", {}, FileNameOf(path)});
+    p_.Record({.op = "Sound.Load", .s = FileNameOf(path)});
     return std::make_shared<HSoundBuffer>(p_, FileNameOf(path));
   }
 
@@ -251,34 +247,38 @@ class HMusic : public Music {
  public:
   explicit HMusic(HeadlessPlatform& p) : p_(p) {}
   void InitAudio(uint32_t flags, uint32_t pathType, uint32_t channels) override {
-    p_.Record({"Music.InitAudio", {double(flags), double(pathType), double(channels)}});
+    p_.Record(
+        {.op = "Music.InitAudio", .flags = flags, .pathType = pathType, .channels = channels});
   }
-  void SetMasterVolume(int32_t v) override { p_.Record({"Music.SetMasterVolume", {double(v)}}); }
-  void SetMasterTempo(float f) override { p_.Record({"Music.SetMasterTempo", {f}}); }
+  void SetMasterVolume(int32_t v) override {
+    p_.Record({.op = "Music.SetMasterVolume", .volume = v});
+  }
+  void SetMasterTempo(float f) override { p_.Record({.op = "Music.SetMasterTempo", .tempo = f}); }
   void SetMasterAutoDownload(bool on) override {
-    p_.Record({"Music.SetMasterAutoDownload", {on ? 1.0 : 0.0}});
+    p_.Record({.op = "Music.SetMasterAutoDownload", .on = on});
   }
   void AddNotificationType(uint32_t type) override {
-    p_.Record({"Music.AddNotificationType", {double(type)}});
+    p_.Record({.op = "Music.AddNotificationType", .notification = type});
   }
   void SetNotificationHandle(int32_t event) override {
     p_.musicEvent = event;
-    p_.Record({"Music.SetNotificationHandle", {double(event)}});
+    p_.Record({.op = "Music.SetNotificationHandle", .event = event});
   }
   SegmentRef LoadSegment(const std::string& path) override {
     p_.LoadCheck("music", path);
-    p_.Record({"Music.LoadSegment", {}, FileNameOf(path)});
+    p_.Record({.op = "Music.LoadSegment", .s = FileNameOf(path)});
     return std::make_shared<NamedSegment>(path);
   }
   void PlaySegmentEx(const SegmentRef& segment, uint32_t flags, int64_t startTime) override {
     // A new primary segment replaces the one playing.
     p_.playingMusic = FileNameOf(segment->Path());
-    p_.Record({"Music.PlaySegmentEx", {double(flags), double(startTime)}, p_.playingMusic});
+    p_.Record(
+        {.op = "Music.PlaySegmentEx", .s = p_.playingMusic, .flags = flags, .time = startTime});
   }
   void StopEx(const SegmentRef& segment, int64_t stopTime, uint32_t flags) override {
     const std::string name = FileNameOf(segment->Path());
     if (p_.playingMusic == name) p_.playingMusic.clear();
-    p_.Record({"Music.StopEx", {double(stopTime), double(flags)}, name});
+    p_.Record({.op = "Music.StopEx", .s = name, .flags = flags, .time = stopTime});
   }
   bool IsPlaying(const SegmentRef& segment) override {
     return p_.playingMusic == FileNameOf(segment->Path());
@@ -324,18 +324,17 @@ struct HeadlessPlatform::Impl {
   HClock clock;
 };
 
-HeadlessPlatform::HeadlessPlatform() : impl_(new Impl(*this)) {}
-HeadlessPlatform::~HeadlessPlatform() {
-  delete impl_;
-}
+HeadlessPlatform::HeadlessPlatform() : impl_(std::make_unique<Impl>(*this)) {}
+HeadlessPlatform::~HeadlessPlatform() = default;
 
 Window& HeadlessPlatform::window() {
   return impl_->window;
 }
 Device& HeadlessPlatform::CreateDevice(const PresentParameters& params) {
-  Record({"CreateDevice",
-          {double(params.BackBufferWidth), double(params.BackBufferHeight),
-           params.Windowed ? 1.0 : 0.0}});
+  Record({.op = "CreateDevice",
+          .width = params.BackBufferWidth,
+          .height = params.BackBufferHeight,
+          .windowed = params.Windowed});
   return impl_->device;
 }
 SpriteDrawer& HeadlessPlatform::sprite() {
@@ -417,7 +416,7 @@ void HeadlessPlatform::FinishMusic() {
 
 void HeadlessPlatform::DeliverYield(NotificationSink& sink) {
   ++yields;
-  Record({"Yield", {double(yields)}});
+  Record({.op = "Yield", .yield = yields});
   if (onYield) onYield(yields, *this);
   if (yields >= maxYields) closeRequested_ = true;
   tick =

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,20 +15,57 @@
 
 namespace sb::headless {
 
-// One recorded platform call.
+// One recorded platform call. Its arguments are named as in the JSON
+// writer; each op sets its own (listed beside each), the rest keep their
+// defaults.
 struct Call {
-  std::string op;                // e.g. "SetViewport", "DrawQuad", "Sprite.Draw", "DrawText"
-  std::vector<double> n;         // numeric arguments in order (matrices: 16, row-major)
-  std::string s;                 // texture, sound or music file name; text of DrawText
-  std::string font;              // font face of DrawText
+  std::string op;    // e.g. "SetViewport", "DrawQuad", "Sprite.Draw", "DrawText"
+  std::string s;     // texture, sound or music file name; text of DrawText
+  std::string font;  // DrawText, CreateFont: the font face
+  // ---- Device ----
+  uint32_t state = 0;            // SetRenderState, SetTextureStageState
+  uint32_t value = 0;            // SetRenderState, SetTextureStageState
+  uint32_t stage = 0;            // SetTextureStageState
+  Viewport viewport;             // SetViewport
+  uint32_t colour = 0;           // Clear, Sprite.Draw, DrawText
+  TransformType type{};          // SetTransform
+  Matrix matrix;                 // SetTransform
+  uint32_t format = 0;           // SetVertexShader, DrawText
+  int32_t count = 0;             // DrawPoints
   std::vector<LitVertex> quad;   // DrawQuad: the four corners
   std::vector<Particle> points;  // DrawPoints: the particles
+  Vec2f scaling, centre;         // Sprite.Draw
+  float rotation = 0;            // Sprite.Draw
+  Vec2f translation;             // Sprite.Draw
+  Rect rect;                     // DrawText
+  // ---- Start-up, input, sound and music ----
+  uint32_t width = 0, height = 0;  // CreateDevice
+  bool windowed = false;           // CreateDevice
+  int32_t size = 0;                // CreateFont: points
+  bool bold = false;               // CreateFont
+  int32_t event = 0;      // CreateEvent, Keyboard.SetEventNotification, Music.SetNotificationHandle
+  uint32_t records = 0;   // Keyboard.SetBufferSize, Mouse.SetBufferSize
+  int32_t status = 0;     // EndProgram
+  int32_t yield = 0;      // Yield: its number, from 1
+  uint32_t flags = 0;     // Sound.Play, Music.InitAudio, PlaySegmentEx, StopEx
+  int32_t volume = 0;     // Sound.SetVolume, Music.SetMasterVolume
+  int32_t pan = 0;        // Sound.SetPan
+  int32_t frequency = 0;  // Sound.SetFrequency
+  int32_t level = 0;      // Sound.SetCooperativeLevel
+  uint32_t pathType = 0;  // Music.InitAudio
+  uint32_t channels = 0;  // Music.InitAudio
+  float tempo = 0;        // Music.SetMasterTempo
+  bool on = false;        // Music.SetMasterAutoDownload
+  uint32_t notification = 0;  // Music.AddNotificationType
+  int64_t time = 0;           // Music.PlaySegmentEx, Music.StopEx
 };
 
 class HeadlessPlatform : public Platform {
  public:
   HeadlessPlatform();
   ~HeadlessPlatform() override;
+  HeadlessPlatform(const HeadlessPlatform&) = delete;
+  HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
   // ---- Platform ----
   Window& window() override;
@@ -100,7 +138,7 @@ class HeadlessPlatform : public Platform {
 
  private:
   struct Impl;
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace sb::headless

@@ -159,7 +159,7 @@ std::array<uint8_t, SDL_NUM_SCANCODES> BuildTable() {
 
 }  // namespace
 
-uint8_t KeyCodeOf(SDL_Scancode scancode) {
+uint8_t KeyCodeOf(int scancode) {
   static const std::array<uint8_t, SDL_NUM_SCANCODES> table = BuildTable();
   if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   return table[scancode];

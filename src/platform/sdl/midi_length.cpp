@@ -65,39 +65,86 @@ bool Bad(std::string& error, const char* what) {
   return false;
 }
 
+// What one track has found so far: its tempo changes, the tick its last
+// note ends, and the notes still held per channel.
+struct TrackState {
+  std::vector<TempoChange>& tempos;
+  uint64_t& lastNoteEnd;
+  uint64_t tick = 0;
+  int held[16][128] = {};
+  int heldCount = 0;
+};
+
+// The status byte of the next event, or the running status if it has none.
+bool ReadStatus(Reader& in, uint8_t running, uint8_t& status, std::string& error) {
+  if (!in.Peek(status)) return Bad(error, "track ends inside an event");
+  if (status & 0x80) {
+    in.Byte(status);
+  } else if (running != 0) {
+    status = running;
+  } else {
+    return Bad(error, "data byte without a status");
+  }
+  return true;
+}
+
+// A meta event after its 0xFF; keeps tempo changes, sets `end` at the end of
+// the track.
+bool ReadMeta(Reader& in, TrackState& track, bool& end, std::string& error) {
+  uint8_t type;
+  uint32_t length;
+  if (!in.Byte(type) || !in.VarLen(length)) return Bad(error, "bad meta event");
+  if (type == 0x51 && length == 3) {
+    const uint8_t* p = in.Here();
+    if (!in.Skip(3)) return Bad(error, "bad tempo event");
+    const uint32_t tempo = (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+    track.tempos.push_back({track.tick, tempo == 0 ? kDefaultTempo : tempo});
+  } else if (!in.Skip(length)) {
+    return Bad(error, "meta event runs past the track");
+  }
+  end = type == 0x2F;
+  return true;
+}
+
+// A channel message after its status; note-ons and note-offs change the
+// held notes, and every release is a candidate for the last note's end.
+bool ReadChannelEvent(Reader& in, uint8_t status, TrackState& track, std::string& error) {
+  const uint8_t kind = status & 0xF0;
+  const int channel = status & 0x0F;
+  uint8_t a = 0, b = 0;
+  if (!in.Byte(a)) return Bad(error, "track ends inside an event");
+  if (kind != 0xC0 && kind != 0xD0 && !in.Byte(b)) {
+    return Bad(error, "track ends inside an event");
+  }
+  a &= 0x7F;
+  if (kind == 0x90 && b != 0) {
+    ++track.held[channel][a];
+    ++track.heldCount;
+  } else if (kind == 0x80 || kind == 0x90) {
+    if (track.held[channel][a] > 0) {
+      --track.held[channel][a];
+      --track.heldCount;
+    }
+    track.lastNoteEnd = std::max(track.lastNoteEnd, track.tick);
+  }
+  return true;
+}
+
 // One track: collects its tempo changes and the tick its last note ends.
 bool ReadTrack(Reader in, std::vector<TempoChange>& tempos, uint64_t& lastNoteEnd,
                std::string& error) {
-  uint64_t tick = 0;
+  TrackState track{tempos, lastNoteEnd};
   uint8_t running = 0;
-  int held[16][128] = {};
-  int heldCount = 0;
   while (!in.AtEnd()) {
     uint32_t delta;
     if (!in.VarLen(delta)) return Bad(error, "bad delta time");
-    tick += delta;
+    track.tick += delta;
     uint8_t status;
-    if (!in.Peek(status)) return Bad(error, "track ends inside an event");
-    if (status & 0x80) {
-      in.Byte(status);
-    } else if (running != 0) {
-      status = running;
-    } else {
-      return Bad(error, "data byte without a status");
-    }
+    if (!ReadStatus(in, running, status, error)) return false;
     if (status == 0xFF) {
-      uint8_t type;
-      uint32_t length;
-      if (!in.Byte(type) || !in.VarLen(length)) return Bad(error, "bad meta event");
-      if (type == 0x51 && length == 3) {
-        const uint8_t* p = in.Here();
-        if (!in.Skip(3)) return Bad(error, "bad tempo event");
-        const uint32_t tempo = (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
-        tempos.push_back({tick, tempo == 0 ? kDefaultTempo : tempo});
-      } else if (!in.Skip(length)) {
-        return Bad(error, "meta event runs past the track");
-      }
-      if (type == 0x2F) break;  // end of track
+      bool end = false;
+      if (!ReadMeta(in, track, end, error)) return false;
+      if (end) break;
       continue;
     }
     if (status == 0xF0 || status == 0xF7) {
@@ -107,27 +154,10 @@ bool ReadTrack(Reader in, std::vector<TempoChange>& tempos, uint64_t& lastNoteEn
     }
     if (status >= 0xF0) return Bad(error, "unexpected system message");
     running = status;
-    const uint8_t kind = status & 0xF0;
-    const int channel = status & 0x0F;
-    uint8_t a = 0, b = 0;
-    if (!in.Byte(a)) return Bad(error, "track ends inside an event");
-    if (kind != 0xC0 && kind != 0xD0 && !in.Byte(b)) {
-      return Bad(error, "track ends inside an event");
-    }
-    a &= 0x7F;
-    if (kind == 0x90 && b != 0) {
-      ++held[channel][a];
-      ++heldCount;
-    } else if (kind == 0x80 || kind == 0x90) {
-      if (held[channel][a] > 0) {
-        --held[channel][a];
-        --heldCount;
-      }
-      lastNoteEnd = std::max(lastNoteEnd, tick);
-    }
+    if (!ReadChannelEvent(in, status, track, error)) return false;
   }
   // A note never released sounds until its track ends.
-  if (heldCount > 0) lastNoteEnd = std::max(lastNoteEnd, tick);
+  if (track.heldCount > 0) lastNoteEnd = std::max(lastNoteEnd, track.tick);
   return true;
 }
 

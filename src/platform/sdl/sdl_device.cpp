@@ -17,25 +17,25 @@ namespace {
 // Blend factors of the device's blend states.
 SDL_BlendFactor Factor(uint32_t blend) {
   switch (blend) {
-    case 1:
+    case kBlendZero:
       return SDL_BLENDFACTOR_ZERO;
-    case 2:
+    case kBlendOne:
       return SDL_BLENDFACTOR_ONE;
-    case 3:
+    case kBlendSrcColor:
       return SDL_BLENDFACTOR_SRC_COLOR;
-    case 4:
+    case kBlendInvSrcColor:
       return SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR;
-    case 5:
+    case kBlendSrcAlpha:
       return SDL_BLENDFACTOR_SRC_ALPHA;
-    case 6:
+    case kBlendInvSrcAlpha:
       return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    case 7:
+    case kBlendDestAlpha:
       return SDL_BLENDFACTOR_DST_ALPHA;
-    case 8:
+    case kBlendInvDestAlpha:
       return SDL_BLENDFACTOR_ONE_MINUS_DST_ALPHA;
-    case 9:
+    case kBlendDestColor:
       return SDL_BLENDFACTOR_DST_COLOR;
-    case 10:
+    case kBlendInvDestColor:
       return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
   }
   Fail(ErrorKind::PlatformCall, "unsupported blend factor " + std::to_string(blend));
@@ -203,9 +203,9 @@ void SdlDevice::SetTexture(const TextureRef& texture) {
 
 SDL_BlendMode SdlDevice::BlendMode() const {
   if (!alphaBlend_) return SDL_BLENDMODE_NONE;
-  if (srcBlend_ == 5 && destBlend_ == 6) return SDL_BLENDMODE_BLEND;
-  if (srcBlend_ == 2 && destBlend_ == 1) return SDL_BLENDMODE_NONE;
-  if (srcBlend_ == 5 && destBlend_ == 2) return SDL_BLENDMODE_ADD;
+  if (srcBlend_ == kBlendSrcAlpha && destBlend_ == kBlendInvSrcAlpha) return SDL_BLENDMODE_BLEND;
+  if (srcBlend_ == kBlendOne && destBlend_ == kBlendZero) return SDL_BLENDMODE_NONE;
+  if (srcBlend_ == kBlendSrcAlpha && destBlend_ == kBlendOne) return SDL_BLENDMODE_ADD;
   const SDL_BlendFactor src = Factor(srcBlend_);
   const SDL_BlendFactor dst = Factor(destBlend_);
   return SDL_ComposeCustomBlendMode(src, dst, SDL_BLENDOPERATION_ADD, src, dst,
@@ -213,9 +213,8 @@ SDL_BlendMode SdlDevice::BlendMode() const {
 }
 
 SDL_ScaleMode SdlDevice::ScaleMode() const {
-  constexpr uint32_t kLinear = 2;
-  return (magFilter_ == kLinear || minFilter_ == kLinear) ? SDL_ScaleModeLinear
-                                                          : SDL_ScaleModeNearest;
+  return (magFilter_ == kTexFilterLinear || minFilter_ == kTexFilterLinear) ? SDL_ScaleModeLinear
+                                                                            : SDL_ScaleModeNearest;
 }
 
 void SdlDevice::DrawQuad(const LitVertex* corners) {

@@ -51,13 +51,13 @@ class SdlDevice : public Device {
   GpuImageRef image_;
   // Render states, starting at the device's defaults.
   bool alphaBlend_ = false;
-  uint32_t srcBlend_ = 2;   // one
-  uint32_t destBlend_ = 1;  // zero
+  uint32_t srcBlend_ = kBlendOne;
+  uint32_t destBlend_ = kBlendZero;
   float pointSize_ = 1.0f;
   bool pointScale_ = false;
   bool pointSprite_ = false;
-  uint32_t magFilter_ = 1;  // point
-  uint32_t minFilter_ = 1;
+  uint32_t magFilter_ = kTexFilterPoint;
+  uint32_t minFilter_ = kTexFilterPoint;
 };
 
 }  // namespace sb::sdl

@@ -31,13 +31,7 @@ class GameScreens : public ::testing::Test {
     ResetCrafts();
     platform_ = MakePlatform(SB_TEST_DATA_DIR);
     form_ = std::make_unique<Form1>(*platform_);
-    Form1& f = *form_;
-    f.Intialize();
-    f.DesignSTUFF();
-    f.SelectionActive = true;
-    f.SelectedDesign = 1;
-    f.CheckWhichCraft();
-    f.buildDisp();
+    form_->StartUp();
   }
   void TearDown() override {
     form_.reset();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/form1.h"
+#include "core/key_codes.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {
@@ -57,22 +58,22 @@ class InputTest : public ::testing::Test {
 TEST_F(InputTest, EveryChangeOfAPassReachesTheGameOnce) {
   Key(SDL_SCANCODE_A, true);
   Pass();
-  EXPECT_TRUE(form_->KeyDown[30]);
+  EXPECT_TRUE(form_->KeyDown[keys::kA]);
   Key(SDL_SCANCODE_A, false);  // released A and pressed D in one pass: only D is held
   Key(SDL_SCANCODE_D, true);
   Pass();
-  EXPECT_TRUE(form_->KeyDown[32]);
-  EXPECT_FALSE(form_->KeyDown[30]);
+  EXPECT_TRUE(form_->KeyDown[keys::kD]);
+  EXPECT_FALSE(form_->KeyDown[keys::kA]);
   // A key tapped within one pass is held for one pass.
   Key(SDL_SCANCODE_W, true);  // held throughout
   Key(SDL_SCANCODE_SPACE, true);
   Key(SDL_SCANCODE_SPACE, false);
   Pass();
-  EXPECT_TRUE(form_->KeyDown[57]);
+  EXPECT_TRUE(form_->KeyDown[keys::kSpace]);
   // The release reaches the game at the next yield, without a new event.
   Pass();
-  EXPECT_FALSE(form_->KeyDown[57]);
-  EXPECT_TRUE(form_->KeyDown[17]);
+  EXPECT_FALSE(form_->KeyDown[keys::kSpace]);
+  EXPECT_TRUE(form_->KeyDown[keys::kW]);
 }
 
 TEST_F(InputTest, ClosingTheWindowUnloadsTheGameAtTheYield) {

@@ -28,13 +28,13 @@ TEST(KeyCodes, PcScanCodesOneForEveryKey) {
   // Every key of a standard keyboard has its own code.
   std::multiset<int> codes;
   for (int s = 0; s < SDL_NUM_SCANCODES; ++s) {
-    if (const int code = KeyCodeOf(static_cast<SDL_Scancode>(s))) codes.insert(code);
+    if (const int code = KeyCodeOf(s)) codes.insert(code);
   }
   EXPECT_EQ(std::set<int>(codes.begin(), codes.end()).size(), codes.size()) << "a shared code";
   EXPECT_GE(codes.size(), 104u);  // a full 104-key keyboard at least
   EXPECT_EQ(KeyCodeOf(SDL_SCANCODE_UNKNOWN), 0);
-  EXPECT_EQ(KeyCodeOf(static_cast<SDL_Scancode>(SDL_NUM_SCANCODES)), 0);
-  EXPECT_EQ(KeyCodeOf(static_cast<SDL_Scancode>(-1)), 0);
+  EXPECT_EQ(KeyCodeOf(SDL_NUM_SCANCODES), 0);
+  EXPECT_EQ(KeyCodeOf(-1), 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/angles.h"
 #include "core/form1.h"
 #include "platform/d3dx_math.h"
 #include "sdl_test_support.h"
@@ -31,8 +32,9 @@ class RenderTest : public ::testing::Test {
 
   // The camera `height` units above (0, 0) looking down, as the battle view sets it.
   void SetTopDownCamera(float height) {
-    device_->SetTransform(TransformType::Projection,
-                          MatrixPerspectiveFovLH(3.14159265358979f / 2.0f, 1.0f, 0.001f, 10000.0f));
+    device_->SetTransform(
+        TransformType::Projection,
+        MatrixPerspectiveFovLH(static_cast<float>(kPi) / 2.0f, 1.0f, 0.001f, 10000.0f));
     device_->SetTransform(TransformType::View,
                           MatrixLookAtLH(Vec3f{0, 0, height}, Vec3f{0, 0, 0}, Vec3f{0, 1, 0}));
     device_->SetTransform(TransformType::World, MatrixIdentity());
