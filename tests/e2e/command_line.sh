@@ -10,8 +10,7 @@ source "$here/lib.sh"
 game=$1
 demos=$2
 work=$3
-rm -rf "$work"
-mkdir -p "$work"
+fresh_folder "$work"
 
 # expect STATUS LINES COMMAND...: the exit status and how many lines of
 # standard error a command gives.

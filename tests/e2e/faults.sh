@@ -10,10 +10,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
-folder=$1
-work=$2
-rm -rf "$work"
-mkdir -p "$work"
+folder=$1 work=$2
+fresh_folder "$work"
 cp -r "$folder" "$work/pristine"
 # Far below what the damaged pictures once made the game allocate.
 memory_bound_kb=400000

@@ -8,6 +8,12 @@
 e2e_start_bound=60 # seconds for the game to show its first screen
 e2e_step_bound=30  # seconds for the game to answer one action
 
+# An empty scratch folder, made anew.
+fresh_folder() {
+  rm -rf "$1"
+  mkdir -p "$1"
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1

@@ -7,10 +7,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
-folder=$1
-work=$2
-rm -rf "$work"
-mkdir -p "$work"
+folder=$1 work=$2
+fresh_folder "$work"
 cp -r "$folder" "$work/game"
 rm "$work/game/Textures/Hud.bmp"
 
