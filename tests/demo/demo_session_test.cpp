@@ -2,6 +2,7 @@
 // platform: the selection screen is played with the mouse when recording
 // and skipped on playback, and the check values must still agree.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <random>
@@ -21,8 +22,11 @@ namespace {
 
 constexpr uint64_t kSeed = 4242;
 
-std::string TempDemo(const char* name) {
-  return ::testing::TempDir() + name;
+// One file per test and process: CTest runs the tests of this program in
+// parallel, each in its own process.
+std::string TempDemo() {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return ::testing::TempDir() + "session_" + test->name() + "_" + std::to_string(getpid()) + ".sbd";
 }
 
 // The selection screen as a player uses it: two clicks on the right arrow
@@ -94,7 +98,7 @@ class DemoSession : public ::testing::Test {
     return read.demo;
   }
   void TearDown() override { std::remove(path_.c_str()); }
-  std::string path_ = TempDemo("session_test.sbd");
+  std::string path_ = TempDemo();
 };
 
 TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameState) {
