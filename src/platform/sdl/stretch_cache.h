@@ -8,9 +8,10 @@
 // the same way, and then blended as it is: the screen gets the same pixels
 // for a fraction of the work.
 //
-// A quad showing the picture turned by half a turn goes through the renderer's rotate-and-copy path
-// instead, which builds temporary surfaces on every draw. Such a quad is drawn from a copy
-// stretched and turned once, as an upright quad of the same corners.
+// A quad showing the picture turned by half a turn goes through the
+// renderer's rotate-and-copy path instead, which builds temporary surfaces on
+// every draw. Such a quad is drawn from a copy stretched and turned once, as
+// an upright quad of the same corners.
 #pragma once
 
 #include <SDL.h>
