@@ -78,9 +78,10 @@ void Canvas::ReapplyViewport() {
   if (SDL_RenderSetViewport(renderer_, &placed) != 0) DrawFailed("cannot set the viewport");
 }
 
-void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex corners[4], SDL_BlendMode blend,
+void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex given[4], SDL_BlendMode blend,
                      SDL_ScaleMode scale) {
-  if (LiesOutsideViewport(corners, viewport_.w, viewport_.h)) return;
+  if (LiesOutsideViewport(given, viewport_.w, viewport_.h)) return;
+  SDL_Vertex corners[4] = {given[0], given[1], given[2], given[3]};
   const GpuImageRef image = stretch_.Pick(picture, corners, scale);
   if (!vertices_.empty() && (image != image_ || blend != blend_ || scale != scale_ ||
                              vertices_.size() >= kMaxBatchVertices)) {

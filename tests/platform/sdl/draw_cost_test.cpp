@@ -135,6 +135,22 @@ void WriteGradient(const std::string& path, int w, int h) {
   WriteBmp(path, w, h, pixels);
 }
 
+// Pixels that differ between two screenshots, and pixels that differ from
+// the background (taken at a corner nothing is drawn on).
+struct Difference {
+  int differ = 0, lit = 0;
+};
+Difference Compare(const Screenshot& a, const Screenshot& b) {
+  Difference d;
+  for (int y = 0; y < 768; ++y) {
+    for (int x = 0; x < 1024; ++x) {
+      d.differ += a.At(x, y) != b.At(x, y);
+      d.lit += b.At(x, y) != a.At(1000, 700);
+    }
+  }
+  return d;
+}
+
 TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem) {
   WriteGradient(folder_.File("ship.bmp"), 13, 7);
   const TextureRef ship = Load("ship.bmp");
@@ -150,16 +166,34 @@ TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem)
   };
   const Screenshot byRenderer = frame();
   frame();  // the second frame with these sizes stretches them ahead
-  const Screenshot ahead = frame();
-  int differ = 0, lit = 0;
-  for (int y = 0; y < 768; ++y) {
-    for (int x = 0; x < 1024; ++x) {
-      differ += byRenderer.At(x, y) != ahead.At(x, y);
-      lit += ahead.At(x, y) != byRenderer.At(1000, 700);
-    }
-  }
-  EXPECT_EQ(differ, 0);
-  EXPECT_GT(lit, 13 * 7 * 8) << "both sprites drawn";
+  const Difference d = Compare(byRenderer, frame());
+  EXPECT_EQ(d.differ, 0);
+  EXPECT_GT(d.lit, 13 * 7 * 8) << "both sprites drawn";
+}
+
+TEST_F(DrawCostTest, TurnedPicturesDrawnFromATurnedCopyLookExactlyAsTheRendererTurnsThem) {
+  WriteGradient(folder_.File("planet.bmp"), 13, 7);
+  const TextureRef planet = Load("planet.bmp");
+  // Negative scaling turns the picture by half a turn about its origin:
+  // stretched and tinted, at its own size, partly off the left and bottom
+  // edges, and at fractional corners that truncate differently.
+  const auto frame = [&] {
+    device_->Clear(0x203040);
+    platform_->sprite().Draw(planet, {-2.37f, -3.1f}, {0, 0}, 0, {300.4f, 200.7f}, 0x80FFC0A0);
+    platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {500, 100}, kWhite);
+    platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {600.5f, 100.5f}, kWhite);
+    platform_->sprite().Draw(planet, {-5.5f, -4.25f}, {0, 0}, 0, {30.6f, 400.2f}, kWhite);
+    platform_->sprite().Draw(planet, {-3.3f, -3.3f}, {0, 0}, 0, {700.7f, 780.1f}, kWhite);
+    platform_->sprite().Draw(planet, {-0.77f, -0.61f}, {0, 0}, 0, {800.3f, 300.9f}, kWhite);
+    const Screenshot shot(*platform_);
+    device_->Present();
+    return shot;
+  };
+  const Screenshot byRenderer = frame();
+  frame();  // the second frame with these sizes turns them ahead
+  const Difference d = Compare(byRenderer, frame());
+  EXPECT_EQ(d.differ, 0);
+  EXPECT_GT(d.lit, 13 * 7 * 15) << "all pictures drawn";
 }
 
 TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame) {
@@ -176,7 +210,7 @@ TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame
     }
     return std::vector<SDL_Vertex>(v, v + 4);
   };
-  const std::vector<SDL_Vertex> big = quad(10.5f, 20.25f, 30.7f, 14.2f);
+  std::vector<SDL_Vertex> big = quad(10.5f, 20.25f, 30.7f, 14.2f);
   EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image);
   EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image) << "same frame";
   cache.NextFrame();
@@ -194,10 +228,38 @@ TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame
   tilted[1].position.y += 3;
   std::vector<SDL_Vertex> shaded = big;
   shaded[2].color.r = 10;
+  // Mirrored across one axis only.
+  std::vector<SDL_Vertex> mirrored = big;
+  for (SDL_Vertex& v : mirrored) v.tex_coord.x = 1 - v.tex_coord.x;
   for (int n = 0; n < 3; ++n, cache.NextFrame()) {
     EXPECT_EQ(cache.Pick(image, tilted.data(), SDL_ScaleModeLinear), image);
     EXPECT_EQ(cache.Pick(image, shaded.data(), SDL_ScaleModeLinear), image);
+    EXPECT_EQ(cache.Pick(image, mirrored.data(), SDL_ScaleModeLinear), image);
   }
+  // Turned by half a turn, corners listed from the bottom-right: a copy of
+  // its own, shown by the upright quad of the same corners.
+  std::vector<SDL_Vertex> turned = big;
+  for (int i = 0; i < 4; ++i) turned[i].position = big[(i + 2) % 4].position;
+  cache.Pick(image, turned.data(), SDL_ScaleModeLinear);
+  cache.NextFrame();
+  std::vector<SDL_Vertex> shown = turned;
+  const sdl::GpuImageRef turnedCopy = cache.Pick(image, shown.data(), SDL_ScaleModeLinear);
+  ASSERT_NE(turnedCopy, image);
+  EXPECT_NE(turnedCopy, stretched);
+  EXPECT_EQ(turnedCopy->width(), 30);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(shown[i].position.x, big[i].position.x);
+    EXPECT_EQ(shown[i].position.y, big[i].position.y);
+    EXPECT_EQ(shown[i].tex_coord.x, big[i].tex_coord.x);
+    EXPECT_EQ(shown[i].tex_coord.y, big[i].tex_coord.y);
+  }
+  // Turned at the picture's own size: still worth a copy (no stretch).
+  std::vector<SDL_Vertex> own = quad(40, 40, 13, 7);
+  for (int i = 0; i < 4; ++i) own[i].tex_coord = quad(40, 40, 13, 7)[(i + 2) % 4].tex_coord;
+  cache.Pick(image, own.data(), SDL_ScaleModeLinear);
+  cache.NextFrame();
+  EXPECT_NE(cache.Pick(image, own.data(), SDL_ScaleModeLinear), image);
+
   // Sizes not drawn for a few seconds are forgotten.
   for (int n = 0; n < 400; ++n) cache.NextFrame();
   EXPECT_EQ(cache.size(), 0u);
