@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "platform/sdl/quad_culling.h"
 #include "platform/sdl/sdl_textures.h"
@@ -151,22 +152,32 @@ Difference Compare(const Screenshot& a, const Screenshot& b) {
   return d;
 }
 
+// Draws the same frame three times: the first as the renderer draws it, the
+// second lets the platform prepare its copies, the third is drawn from them
+// and is compared with the first.
+Difference CachedFrameAgainstRenderer(sdl::SdlPlatform& platform, Device& device,
+                                      const std::function<void()>& draw) {
+  const auto frame = [&] {
+    device.Clear(0x203040);
+    draw();
+    const Screenshot shot(platform);
+    device.Present();
+    return shot;
+  };
+  const Screenshot byRenderer = frame();
+  frame();
+  return Compare(byRenderer, frame());
+}
+
 TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem) {
   WriteGradient(folder_.File("ship.bmp"), 13, 7);
   const TextureRef ship = Load("ship.bmp");
   // Scaled, tinted and half transparent; wholly inside, and partly off the
   // left edge.
-  const auto frame = [&] {
-    device_->Clear(0x203040);
+  const Difference d = CachedFrameAgainstRenderer(*platform_, *device_, [&] {
     platform_->sprite().Draw(ship, {2.37f, 3.1f}, {0, 0}, 0, {100.4f, 200.7f}, 0x80FFC0A0);
     platform_->sprite().Draw(ship, {5.5f, 4.25f}, {0, 0}, 0, {-20.6f, 400.2f}, kWhite);
-    const Screenshot shot(*platform_);
-    device_->Present();
-    return shot;
-  };
-  const Screenshot byRenderer = frame();
-  frame();  // the second frame with these sizes stretches them ahead
-  const Difference d = Compare(byRenderer, frame());
+  });
   EXPECT_EQ(d.differ, 0);
   EXPECT_GT(d.lit, 13 * 7 * 8) << "both sprites drawn";
 }
@@ -177,21 +188,14 @@ TEST_F(DrawCostTest, TurnedPicturesDrawnFromATurnedCopyLookExactlyAsTheRendererT
   // Negative scaling turns the picture by half a turn about its origin:
   // stretched and tinted, at its own size, partly off the left and bottom
   // edges, and at fractional corners that truncate differently.
-  const auto frame = [&] {
-    device_->Clear(0x203040);
+  const Difference d = CachedFrameAgainstRenderer(*platform_, *device_, [&] {
     platform_->sprite().Draw(planet, {-2.37f, -3.1f}, {0, 0}, 0, {300.4f, 200.7f}, 0x80FFC0A0);
     platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {500, 100}, kWhite);
     platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {600.5f, 100.5f}, kWhite);
     platform_->sprite().Draw(planet, {-5.5f, -4.25f}, {0, 0}, 0, {30.6f, 400.2f}, kWhite);
     platform_->sprite().Draw(planet, {-3.3f, -3.3f}, {0, 0}, 0, {700.7f, 780.1f}, kWhite);
     platform_->sprite().Draw(planet, {-0.77f, -0.61f}, {0, 0}, 0, {800.3f, 300.9f}, kWhite);
-    const Screenshot shot(*platform_);
-    device_->Present();
-    return shot;
-  };
-  const Screenshot byRenderer = frame();
-  frame();  // the second frame with these sizes turns them ahead
-  const Difference d = Compare(byRenderer, frame());
+  });
   EXPECT_EQ(d.differ, 0);
   EXPECT_GT(d.lit, 13 * 7 * 15) << "all pictures drawn";
 }
