@@ -1,6 +1,7 @@
 #include "platform/sdl/canvas.h"
 
 #include <string>
+#include <utility>
 
 #include "core/runtime_error.h"
 #include "platform/sdl/letterbox.h"
@@ -9,8 +10,6 @@
 namespace sb::sdl {
 
 namespace {
-
-constexpr size_t kMaxBatchVertices = 16384;
 
 [[noreturn]] void DrawFailed(const char* what) {
   Fail(ErrorKind::PlatformCall, std::string(what) + ": " + SDL_GetError());
@@ -49,32 +48,54 @@ GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererL
   return std::make_shared<GpuImage>(texture, surface->w, surface->h, life);
 }
 
+Canvas::Canvas() {
+  const int quads = static_cast<int>(FrameRecord::kMaxStepVertices / 4);
+  quadIndices_.reserve(static_cast<size_t>(quads) * 6);
+  for (int q = 0; q < quads; ++q) {
+    for (int corner : {0, 1, 2, 0, 2, 3}) quadIndices_.push_back(4 * q + corner);
+  }
+}
+
 void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {
   renderer_ = renderer;
   width_ = width;
   height_ = height;
   viewport_ = SDL_Rect{0, 0, width, height};
+  rendererViewport_ = viewport_;
   stretch_.Attach(renderer);
+  ForgetFrames();
 }
 
 void Canvas::Detach() {
-  vertices_.clear();
-  indices_.clear();
-  image_.reset();
+  ForgetFrames();
   stretch_.Detach();
   renderer_ = nullptr;
 }
 
+void Canvas::ForgetFrames() {
+  frame_.Clear();
+  shown_.Clear();
+  handedOver_ = 0;
+  drawnThisFrame_ = false;
+  clearsScreenFirst_ = false;
+  shownKnown_ = false;
+  repeats_ = 0;
+}
+
 void Canvas::SetViewport(const SDL_Rect& viewport) {
-  Flush();
   viewport_ = viewport;
-  ReapplyViewport();
+  frame_.AddViewport(viewport);
 }
 
 void Canvas::ReapplyViewport() {
   if (renderer_ == nullptr) return;
+  ApplyViewport(rendererViewport_);
+}
+
+void Canvas::ApplyViewport(const SDL_Rect& viewport) {
+  rendererViewport_ = viewport;
   const SDL_Point offset = LetterboxOffset(renderer_);
-  const SDL_Rect placed{viewport_.x + offset.x, viewport_.y + offset.y, viewport_.w, viewport_.h};
+  const SDL_Rect placed{viewport.x + offset.x, viewport.y + offset.y, viewport.w, viewport.h};
   if (SDL_RenderSetViewport(renderer_, &placed) != 0) DrawFailed("cannot set the viewport");
 }
 
@@ -83,62 +104,88 @@ void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex given[4], SDL_
   if (LiesOutsideViewport(given, viewport_.w, viewport_.h)) return;
   SDL_Vertex corners[4] = {given[0], given[1], given[2], given[3]};
   const GpuImageRef image = stretch_.Pick(picture, corners, scale);
-  if (!vertices_.empty() && (image != image_ || blend != blend_ || scale != scale_ ||
-                             vertices_.size() >= kMaxBatchVertices)) {
-    Flush();
-  }
-  if (vertices_.empty()) {
-    image_ = image;
-    blend_ = blend;
-    scale_ = scale;
-  }
-  const int base = static_cast<int>(vertices_.size());
-  vertices_.insert(vertices_.end(), corners, corners + 4);
-  const int fan[6] = {0, 1, 2, 0, 2, 3};
-  for (int i : fan) indices_.push_back(base + i);
-}
-
-void Canvas::Flush() {
-  if (vertices_.empty()) return;
-  if (renderer_ == nullptr) {
-    vertices_.clear();
-    indices_.clear();
-    image_.reset();
-    return;
-  }
-  SDL_Texture* texture = nullptr;
-  if (image_) {
-    texture = image_->texture();
-    if (texture == nullptr) {
-      Fail(ErrorKind::PlatformCall, "a texture was drawn after its graphics device was released");
-    }
-    if (SDL_SetTextureBlendMode(texture, blend_) != 0) DrawFailed("unsupported blending mode");
-    SDL_SetTextureScaleMode(texture, scale_);
-  } else if (SDL_SetRenderDrawBlendMode(renderer_, blend_) != 0) {
-    DrawFailed("unsupported blending mode");
-  }
-  const int rc =
-      SDL_RenderGeometry(renderer_, texture, vertices_.data(), static_cast<int>(vertices_.size()),
-                         indices_.data(), static_cast<int>(indices_.size()));
-  vertices_.clear();
-  indices_.clear();
-  image_.reset();
-  if (rc != 0) DrawFailed("drawing failed");
+  frame_.AddQuad(image, corners, blend, scale, handedOver_);
+  drawnThisFrame_ = true;
 }
 
 void Canvas::Clear(uint8_t r, uint8_t g, uint8_t b) {
-  Flush();
-  if (renderer_ == nullptr) return;
-  SDL_SetRenderDrawColor(renderer_, r, g, b, 255);
-  int rc;
-  if (viewport_.x == 0 && viewport_.y == 0 && viewport_.w == width_ && viewport_.h == height_) {
-    rc = SDL_RenderClear(renderer_);
-  } else {
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
-    const SDL_Rect whole{0, 0, viewport_.w, viewport_.h};
-    rc = SDL_RenderFillRect(renderer_, &whole);
+  if (!drawnThisFrame_) {
+    clearsScreenFirst_ =
+        viewport_.x == 0 && viewport_.y == 0 && viewport_.w == width_ && viewport_.h == height_;
   }
-  if (rc != 0) DrawFailed("cannot clear the screen");
+  drawnThisFrame_ = true;
+  frame_.AddClear(SDL_Color{r, g, b, 255});
+}
+
+void Canvas::Flush() {
+  if (renderer_ == nullptr) {
+    frame_.Clear();
+    handedOver_ = 0;
+    return;
+  }
+  const std::vector<DrawStep>& steps = frame_.steps();
+  for (; handedOver_ < steps.size(); ++handedOver_) Replay(steps[handedOver_]);
+}
+
+void Canvas::Replay(const DrawStep& step) {
+  switch (step.kind) {
+    case DrawStep::Kind::Viewport:
+      ApplyViewport(step.viewport);
+      return;
+    case DrawStep::Kind::Clear: {
+      const SDL_Rect& v = rendererViewport_;
+      SDL_SetRenderDrawColor(renderer_, step.colour.r, step.colour.g, step.colour.b, 255);
+      int rc;
+      if (v.x == 0 && v.y == 0 && v.w == width_ && v.h == height_) {
+        rc = SDL_RenderClear(renderer_);
+      } else {
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+        const SDL_Rect whole{0, 0, v.w, v.h};
+        rc = SDL_RenderFillRect(renderer_, &whole);
+      }
+      if (rc != 0) DrawFailed("cannot clear the screen");
+      return;
+    }
+    case DrawStep::Kind::Triangles:
+      break;
+  }
+  SDL_Texture* texture = nullptr;
+  if (step.image) {
+    texture = step.image->texture();
+    if (texture == nullptr) {
+      Fail(ErrorKind::PlatformCall, "a texture was drawn after its graphics device was released");
+    }
+    if (SDL_SetTextureBlendMode(texture, step.blend) != 0) DrawFailed("unsupported blending mode");
+    SDL_SetTextureScaleMode(texture, step.scale);
+  } else if (SDL_SetRenderDrawBlendMode(renderer_, step.blend) != 0) {
+    DrawFailed("unsupported blending mode");
+  }
+  const int count = static_cast<int>(step.count);
+  if (SDL_RenderGeometry(renderer_, texture, frame_.vertices(step), count, quadIndices_.data(),
+                         count / 4 * 6) != 0) {
+    DrawFailed("drawing failed");
+  }
+}
+
+bool Canvas::RepeatsShownFrame() const {
+  return shownKnown_ && handedOver_ == 0 && clearsScreenFirst_ && repeats_ < kMaxRepeats &&
+         frame_.SameAs(shown_);
+}
+
+void Canvas::EndFrame(bool repeated) {
+  stretch_.NextFrame();
+  if (repeated) {
+    ++repeats_;
+    ++repeatedFrames_;
+  } else {
+    std::swap(frame_, shown_);
+    shownKnown_ = clearsScreenFirst_ && renderer_ != nullptr;
+    repeats_ = 0;
+  }
+  frame_.Clear();
+  handedOver_ = 0;
+  clearsScreenFirst_ = false;
+  drawnThisFrame_ = false;
 }
 
 }  // namespace sb::sdl

@@ -1,6 +1,8 @@
 // Drawing on the SDL renderer: textures tied to the renderer that made them,
-// the current viewport, and a batch that gathers consecutive textured
-// triangles with the same texture and modes into one SDL_RenderGeometry call.
+// the current viewport, and the frame's drawing, gathered so that consecutive
+// textured triangles with the same texture and modes go to SDL in one
+// SDL_RenderGeometry call, and a frame that repeats the one on screen is not
+// drawn and presented again.
 #pragma once
 
 #include <SDL.h>
@@ -8,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/sdl/frame_record.h"
 #include "platform/sdl/stretch_cache.h"
 
 namespace sb::sdl {
@@ -50,6 +53,8 @@ GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererL
 
 class Canvas {
  public:
+  Canvas();
+
   void Attach(SDL_Renderer* renderer, int width, int height);
   void Detach();
   bool attached() const { return renderer_ != nullptr; }
@@ -68,23 +73,48 @@ class Canvas {
   // A null image draws the vertex colours alone.
   void AddQuad(const GpuImageRef& image, const SDL_Vertex corners[4], SDL_BlendMode blend,
                SDL_ScaleMode scale);
-  // Hands the gathered triangles to SDL.
-  void Flush();
-  // Called once a frame, at present time.
-  void EndFrame() { stretch_.NextFrame(); }
   // Fills the viewport (the whole target, letterbox included, when the
   // viewport is the whole screen) with an opaque colour.
   void Clear(uint8_t r, uint8_t g, uint8_t b);
 
+  // The frame is gathered here and handed to SDL at present time, or
+  // earlier by Flush, which hands over what is gathered so far.
+  void Flush();
+  // True when the frame gathered so far is the one on screen, drawn again:
+  // nothing of it handed over yet, it starts by clearing the whole screen,
+  // and every step and vertex is the same. Presenting it can be left out.
+  bool RepeatsShownFrame() const;
+  // Called once a frame, at present time; `repeated` when the frame was
+  // left out because it repeats the one shown.
+  void EndFrame(bool repeated);
+  // What is on screen may no longer be the last frame presented (the
+  // window was uncovered, resized, or its renderer lost its contents).
+  void ForgetShownFrame() { shownKnown_ = false; }
+  // Frames left out since the start, for tests.
+  uint64_t repeatedFrames() const { return repeatedFrames_; }
+
+  // A frame is drawn again at least this often however many repeat it, in
+  // case the screen lost it without a word.
+  static constexpr int kMaxRepeats = 30;
+
  private:
+  void Replay(const DrawStep& step);
+  void ForgetFrames();
+  void ApplyViewport(const SDL_Rect& viewport);
+
   SDL_Renderer* renderer_ = nullptr;
   int width_ = 0, height_ = 0;
   SDL_Rect viewport_{0, 0, 0, 0};
-  GpuImageRef image_;
-  SDL_BlendMode blend_ = SDL_BLENDMODE_BLEND;
-  SDL_ScaleMode scale_ = SDL_ScaleModeLinear;
-  std::vector<SDL_Vertex> vertices_;
-  std::vector<int> indices_;
+  // The viewport the renderer was last given (of the steps handed over).
+  SDL_Rect rendererViewport_{0, 0, 0, 0};
+  FrameRecord frame_, shown_;
+  size_t handedOver_ = 0;  // steps of frame_ already given to SDL
+  bool drawnThisFrame_ = false;
+  bool clearsScreenFirst_ = false;  // frame_ starts with a whole-screen clear
+  bool shownKnown_ = false;         // the screen shows shown_, which cleared it first
+  int repeats_ = 0;
+  uint64_t repeatedFrames_ = 0;
+  std::vector<int> quadIndices_;  // (0,1,2),(0,2,3) for every quad of a step
   StretchCache stretch_;
 };
 

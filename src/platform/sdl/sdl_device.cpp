@@ -142,15 +142,21 @@ void SdlDevice::EndScene() {
 void SdlDevice::Present() {
   RequireScreen();
   FloatStatusKeeper keep;
-  video_.canvas().Flush();
-  // Draw everything queued before waiting, so that only the buffer swap is
-  // left for the deadline.
-  if (SDL_RenderFlush(video_.renderer()) != 0) {
-    Fail(ErrorKind::PlatformCall, std::string("drawing failed: ") + SDL_GetError());
+  Canvas& canvas = video_.canvas();
+  // A frame that repeats the one on screen (an idle selection screen) is
+  // neither drawn nor presented again; it still waits for its deadline.
+  const bool repeated = canvas.RepeatsShownFrame();
+  if (!repeated) {
+    canvas.Flush();
+    // Draw everything queued before waiting, so that only the buffer swap
+    // is left for the deadline.
+    if (SDL_RenderFlush(video_.renderer()) != 0) {
+      Fail(ErrorKind::PlatformCall, std::string("drawing failed: ") + SDL_GetError());
+    }
   }
   if (pace_) WaitForDeadline();
-  SDL_RenderPresent(video_.renderer());
-  video_.canvas().EndFrame();
+  if (!repeated) SDL_RenderPresent(video_.renderer());
+  canvas.EndFrame(repeated);
 }
 
 void SdlDevice::WaitForDeadline() {

@@ -85,7 +85,13 @@ bool SdlWindow::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
       return true;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      p_.video_.canvas().ForgetShownFrame();
+      return false;
     case SDL_WINDOWEVENT:
+      // Uncovered, resized, shown again: draw the next frame in full.
+      p_.video_.canvas().ForgetShownFrame();
       switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           return true;

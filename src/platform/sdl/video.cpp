@@ -195,6 +195,7 @@ void Video::ToggleFullscreen() {
   }
   FitWindowToDrawnSize(window_);
   canvas_.ReapplyViewport();
+  canvas_.ForgetShownFrame();
 }
 
 void Video::SetMouseCaptured(bool captured) {

@@ -68,6 +68,38 @@ TEST_F(GameScreens, TheSelectionBoxFramesTheShownDesignsIcon) {
   EXPECT_GT(CountIn(shot, 0, 350, 548, 414), 20000);
 }
 
+TEST_F(GameScreens, AnIdleSelectionScreenIsDrawnAgainOnlyWhenSomethingOnItChanges) {
+  Form1& f = *form_;
+  const auto pass = [&] {
+    f.Do_Mouse();
+    f.SelecterRender();
+    platform_->window().Yield(f);
+  };
+  const auto repeated = [&] { return platform_->video().canvas().repeatedFrames(); };
+  pass();
+  pass();
+  const Screenshot idle(*platform_);
+  const uint64_t before = repeated();
+  for (int n = 0; n < 10; ++n) pass();
+  // Every frame repeats the screen, but for one where the frame rate shown
+  // may change.
+  EXPECT_GE(repeated() - before, 9u);
+  EXPECT_EQ(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &idle), 0);
+
+  // The mouse moves the cursor: that frame is drawn.
+  SDL_Event motion{};
+  motion.type = SDL_MOUSEMOTION;
+  motion.motion.windowID = SDL_GetWindowID(platform_->video().window());
+  motion.motion.xrel = 40;
+  motion.motion.yrel = 30;
+  ASSERT_EQ(SDL_PushEvent(&motion), 1) << SDL_GetError();
+  const uint64_t still = repeated();
+  pass();  // the yield takes the movement
+  pass();  // and this pass's frame shows it
+  EXPECT_LE(repeated(), still + 1);
+  EXPECT_GT(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &idle), 50);
+}
+
 TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   StartBattle();
   // Only the player's craft in sight: everyone else far away.

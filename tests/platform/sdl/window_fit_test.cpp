@@ -43,6 +43,7 @@ TEST(Letterbox, AViewportDrawsInsideThePictureNotAtTheWindowsCorner) {
   canvas.Clear(0, 0, 0);
   canvas.SetViewport(SDL_Rect{100, 50, 200, 100});
   canvas.Clear(255, 255, 255);
+  canvas.Flush();
   std::vector<uint32_t> pixels(1920 * 1080);
   SDL_RenderSetViewport(renderer, nullptr);
   ASSERT_EQ(
