@@ -19,27 +19,31 @@ MidiSynth::~MidiSynth() {
   if (settings_ != nullptr) delete_fluid_settings(settings_);
 }
 
-void MidiSynth::Open() {
-  if (synth_ != nullptr) return;
+void MidiSynth::StartOpening() {
+  if (synth_ != nullptr || loader_.started()) return;
   audio_.Open();
   if (audio_.format() != AUDIO_S16SYS || audio_.outputChannels() != 2) {
     Fail(ErrorKind::PlatformCall, "music needs 16-bit stereo sound output");
   }
+  loader_.Start(audio_.soundFont(), audio_.frequency());
+}
+
+void MidiSynth::FinishOpening() {
+  if (synth_ == nullptr && loader_.ready()) Adopt(loader_.Take());
+}
+
+void MidiSynth::Open() {
+  if (synth_ != nullptr) return;
+  StartOpening();
+  Adopt(loader_.Take());
+}
+
+void MidiSynth::Adopt(LoadedSynth made) {
+  if (!made.error.empty()) Fail(ErrorKind::PlatformCall, made.error);
   FloatStatusKeeper keep;
-  settings_ = new_fluid_settings();
-  if (settings_ == nullptr) Fail(ErrorKind::PlatformCall, "cannot make the music synthesizer");
-  fluid_settings_setnum(settings_, "synth.sample-rate", audio_.frequency());
-  // The player's clock is the samples rendered, so the tunes keep time with
-  // the output however fast it is drawn.
-  fluid_settings_setstr(settings_, "player.timing-source", "sample");
-  fluid_synth_t* synth = new_fluid_synth(settings_);
-  if (synth == nullptr) Fail(ErrorKind::PlatformCall, "cannot make the music synthesizer");
-  if (fluid_synth_sfload(synth, audio_.soundFont().c_str(), 1) == FLUID_FAILED) {
-    delete_fluid_synth(synth);
-    Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont());
-  }
-  fluid_synth_set_gain(synth, gain_);
-  synth_ = synth;
+  settings_ = made.settings;
+  synth_ = made.synth;
+  fluid_synth_set_gain(synth_, gain_);
   Mix_HookMusic(&MidiSynth::Render, this);
 }
 

@@ -1,7 +1,8 @@
 // One FluidSynth synthesizer playing the game's tunes into the mixer's music
-// slot. The sound font is read once, when the synthesizer is made; every
-// play starts a fresh MIDI player on it, so a tune always starts from its
-// first note, and the notes of the tune it replaces stop.
+// slot. The sound font is read once, when the synthesizer is made (in the
+// background, from StartOpening on); every play starts a fresh MIDI player
+// on it, so a tune always starts from its first note, and the notes of the
+// tune it replaces stop.
 #pragma once
 
 #include <SDL.h>
@@ -13,10 +14,8 @@
 #include <vector>
 
 #include "platform/sdl/audio.h"
+#include "platform/sdl/synth_loader.h"
 
-// FluidSynth's handles, as its header declares them.
-typedef struct _fluid_hashtable_t fluid_settings_t;
-typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
 
 namespace sb::sdl {
@@ -28,8 +27,14 @@ class MidiSynth {
   MidiSynth(const MidiSynth&) = delete;
   MidiSynth& operator=(const MidiSynth&) = delete;
 
-  // Makes the synthesizer with the audio's sound font and starts rendering
-  // into the mixer; once. A sound font it cannot read is a failed call.
+  // Starts making the synthesizer with the audio's sound font in the
+  // background; once.
+  void StartOpening();
+  // Takes the synthesizer once it is made, without waiting, and starts it
+  // rendering into the mixer. A sound font it could not read is a failed
+  // call.
+  void FinishOpening();
+  // The same, waiting for it (and starting it first if need be).
   void Open();
   bool isOpen() const { return synth_ != nullptr; }
 
@@ -55,11 +60,13 @@ class MidiSynth {
  private:
   static void Render(void* self, Uint8* stream, int length);
   void DropPlayer();  // with mutex_ held
+  void Adopt(LoadedSynth made);
 
   Audio& audio_;
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;
+  SynthLoader loader_;
   std::mutex mutex_;  // the player and synthesizer, between game and audio thread
   std::atomic<bool> sounding_{false};
   std::atomic<int64_t> startFrame_{-1};

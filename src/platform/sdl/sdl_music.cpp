@@ -22,7 +22,8 @@ void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint3
   if (!fault.empty()) {
     Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
   }
-  synth_.Open();
+  // Read in the background: nothing is played before a battle starts.
+  synth_.StartOpening();
 }
 
 void SdlMusic::SetMasterVolume(int32_t volume) {
@@ -96,6 +97,7 @@ bool SdlMusic::IsPlaying(const SegmentRef& segment) {
 }
 
 int32_t SdlMusic::Update() {
+  synth_.FinishOpening();
   if (current_ && Finished()) {
     synth_.Stop();
     current_.reset();
