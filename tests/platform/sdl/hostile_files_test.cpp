@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -142,6 +143,26 @@ TEST(SoundFont, EmptyTruncatedForeignOrMissingEndsTheGameLikeAMissingOne) {
                                                             .pacePresents = false});
   const std::string line = FailureOf([&] { platform->music().InitAudio(63, 7, 128); });
   EXPECT_EQ(line.rfind("cannot load sound font " + font + ": truncated", 0), 0u) << line;
+  platform.reset();
+
+  // A font whose header is right and whose contents are not is found out
+  // while it is read in the background: a later yield fails, naming it.
+  std::vector<uint8_t> hollow(4096, 0);
+  std::memcpy(hollow.data(), "RIFF\xf8\x0f\0\0sfbk", 12);
+  WriteFile(font, hollow);
+  ASSERT_EQ(sdl::SoundFontFault(font), "");
+  platform =
+      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
+                                                            .dataFolder = folder.path().string(),
+                                                            .pacePresents = false});
+  EXPECT_EQ(FailureOf([&] { platform->music().InitAudio(63, 7, 128); }), "");
+  NoSink sink;
+  std::string later;
+  for (int n = 0; n < 1000 && later.empty(); ++n) {
+    later = FailureOf([&] { platform->window().Yield(sink); });
+    if (later.empty()) SDL_Delay(10);
+  }
+  EXPECT_EQ(later, "cannot load sound font " + font);
 }
 
 TEST(LoadErrors, NameTheFileAndTheSystemsReason) {

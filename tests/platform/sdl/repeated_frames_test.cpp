@@ -7,12 +7,6 @@
 namespace sb::sdltest {
 namespace {
 
-class NoSink : public NotificationSink {
- public:
-  void DirectXEvent8_DXCallback(int32_t) override {}
-  void Form_Unload(int16_t) override {}
-};
-
 class RepeatedFrames : public ::testing::Test {
  protected:
   void SetUp() override {

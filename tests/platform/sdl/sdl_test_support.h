@@ -99,4 +99,11 @@ std::string FailureOf(F&& body) {
   return "";
 }
 
+// Takes the notifications of a yield and drops them.
+class NoSink : public NotificationSink {
+ public:
+  void DirectXEvent8_DXCallback(int32_t) override {}
+  void Form_Unload(int16_t) override {}
+};
+
 }  // namespace sb::sdltest
