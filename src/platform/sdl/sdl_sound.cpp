@@ -37,6 +37,7 @@ SdlSoundBuffer::SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint
 }
 
 SdlSoundBuffer::~SdlSoundBuffer() {
+  Discard();
   if (*alive_) audio_.FreeChannel(channel_);
   FreeChunk();
   SDL_FreeWAV(wave_);
@@ -51,6 +52,7 @@ void SdlSoundBuffer::FreeChunk() {
 
 void SdlSoundBuffer::Build(int frequency) {
   FloatStatusKeeper keep;
+  Discard();
   if (*alive_ && Mix_Playing(channel_)) Mix_HaltChannel(channel_);
   FreeChunk();
   // The stored samples, read as if taken `frequency` times a second.
@@ -60,20 +62,36 @@ void SdlSoundBuffer::Build(int frequency) {
     Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_ + ": " + SDL_GetError());
   }
   cvt.len = static_cast<int>(waveLength_);
-  converted_ = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult + 1));
-  if (converted_ == nullptr) Fail(ErrorKind::PlatformCall, "out of memory for sound " + path_);
-  std::memcpy(converted_, wave_, waveLength_);
-  cvt.buf = converted_;
-  if (SDL_ConvertAudio(&cvt) != 0) {
-    Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_ + ": " + SDL_GetError());
-  }
+  cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult + 1));
+  if (cvt.buf == nullptr) Fail(ErrorKind::PlatformCall, "out of memory for sound " + path_);
+  std::memcpy(cvt.buf, wave_, waveLength_);
+  frequency_ = frequency;
+  // Resampling takes a few milliseconds a sound; nothing waits for it until
+  // the sound is played.
+  converting_ = std::async(std::launch::async, [cvt]() mutable {
+    if (SDL_ConvertAudio(&cvt) != 0) {
+      SDL_free(cvt.buf);
+      return Converted{};
+    }
+    return Converted{cvt.buf, static_cast<Uint32>(cvt.len_cvt)};
+  });
+}
+
+void SdlSoundBuffer::Finish() {
+  if (!converting_.valid()) return;
+  const Converted done = converting_.get();
+  if (done.samples == nullptr) Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_);
+  converted_ = done.samples;
   // The mixer does not copy or free this buffer: it is freed with the chunk.
-  chunk_ = Mix_QuickLoad_RAW(converted_, static_cast<Uint32>(cvt.len_cvt));
+  chunk_ = Mix_QuickLoad_RAW(converted_, done.length);
   if (chunk_ == nullptr) {
     Fail(ErrorKind::PlatformCall, "cannot prepare sound " + path_ + ": " + Mix_GetError());
   }
   Mix_VolumeChunk(chunk_, volume_);
-  frequency_ = frequency;
+}
+
+void SdlSoundBuffer::Discard() {
+  if (converting_.valid()) SDL_free(converting_.get().samples);
 }
 
 void SdlSoundBuffer::Play(uint32_t flags) {
@@ -83,6 +101,7 @@ void SdlSoundBuffer::Play(uint32_t flags) {
     if (Mix_Paused(channel_)) Mix_Resume(channel_);
     return;
   }
+  Finish();
   const int loops = (flags & 1) ? -1 : 0;  // bit 0: loop
   if (Mix_PlayChannel(channel_, chunk_, loops) < 0) {
     Fail(ErrorKind::PlatformCall, "cannot play sound " + path_ + ": " + Mix_GetError());

@@ -1,7 +1,9 @@
 // Sound effects on SDL_mixer. Each buffer keeps the wave as stored and plays
 // a copy converted to the mixer's format as if recorded at the buffer's
 // frequency (10000 samples per second unless set otherwise), on a mixer
-// channel of its own.
+// channel of its own. The conversion runs in the background from the
+// moment the buffer is made or its frequency changes; the first Play waits
+// for it if need be.
 //
 // Play and Stop behave like a hardware sound buffer: playing a buffer that is
 // already playing lets it go on, Stop pauses it where it is and the next Play
@@ -12,6 +14,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <future>
 #include <string>
 
 #include "platform/sdl/audio.h"
@@ -41,10 +44,19 @@ class SdlSoundBuffer : public SoundBuffer {
 
   int channel() const { return channel_; }
   int frequency() const { return frequency_; }
-  Uint32 playedBytes() const { return chunk_ ? chunk_->alen : 0; }
 
  private:
+  // Samples converted on another thread, SDL_malloc'd; null if it failed.
+  struct Converted {
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+  };
+  // Starts converting the wave for `frequency`, dropping the chunk.
   void Build(int frequency);
+  // Waits for the conversion and makes the chunk of it.
+  void Finish();
+  // Waits for the conversion and drops what it made.
+  void Discard();
   void FreeChunk();
   void ApplyPan();
 
@@ -58,6 +70,7 @@ class SdlSoundBuffer : public SoundBuffer {
   int frequency_ = 0;
   Mix_Chunk* chunk_ = nullptr;
   Uint8* converted_ = nullptr;
+  std::future<Converted> converting_;
   int volume_ = MIX_MAX_VOLUME;
   int32_t pan_ = 0;
 };
