@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/background_priority.h"
 #include "platform/sdl/float_status.h"
 #include "platform/types.h"
 
@@ -69,6 +70,7 @@ void SdlSoundBuffer::Build(int frequency) {
   // Resampling takes a few milliseconds a sound; nothing waits for it until
   // the sound is played.
   converting_ = std::async(std::launch::async, [cvt]() mutable {
+    LowerThisThreadsPriority();
     if (SDL_ConvertAudio(&cvt) != 0) {
       SDL_free(cvt.buf);
       return Converted{};

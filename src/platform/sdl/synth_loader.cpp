@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "platform/sdl/background_priority.h"
+
 namespace sb::sdl {
 
 LoadedSynth MakeSynth(const std::string& soundFont, int sampleRate) {
@@ -47,6 +49,7 @@ void SynthLoader::Start(const std::string& soundFont, int sampleRate) {
   if (thread_.joinable()) return;
   ready_.store(false, std::memory_order_release);
   thread_ = std::thread([this, soundFont, sampleRate] {
+    LowerThisThreadsPriority();
     made_ = MakeSynth(soundFont, sampleRate);
     ready_.store(true, std::memory_order_release);
   });
