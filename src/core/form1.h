@@ -10,6 +10,7 @@
 #include "core/battle_hooks.h"
 #include "core/craft.h"
 #include "core/random.h"
+#include "core/star_table.h"
 #include "core/table.h"
 #include "platform/platform.h"
 
@@ -22,10 +23,7 @@ struct ScreenButton {
   bool Hovered = false;
 };
 
-// Background records: only the square (and a planet's picture) is used.
-struct StarRecord {
-  LitVertex Quad[4];
-};
+// A planet: only the square and its picture are used.
 struct PlanetRecord {
   LitVertex Quad[4];
   TextureRef Texture;
@@ -165,7 +163,7 @@ class Form1 : public NotificationSink {
 
   // ---- Battle ----
   int16_t CraftCount = 0;
-  Table<StarRecord, 0, 20000> Stars;
+  StarTable Stars;
   Table<PlanetRecord, 0, 200> Planets;
   RandomSource Random;
   // A fixed seed (tests, benchmarks, --seed, demos); otherwise the battle

@@ -67,12 +67,15 @@ void DrawBackground(Form1& f, FrameCalls& calls, float x0, float y0) {
   calls.SetVertexShader(kFvfLitVertex);
   calls.SetTexture(f.StarTexture);
   IdentityWorld(f, calls);
-  for (int s = 0; s <= 20000; ++s) {
-    const LitVertex& corner = f.Stars[s].Quad[0];
+  // Every star whose corner is within the window, in table order: only
+  // those in the window's strip along X are looked at.
+  const StarTable& stars = f.Stars;
+  stars.ForEachInStrip(x0 - kViewReach, x0 + kViewReach, [&](int32_t s) {
+    const LitVertex& corner = stars[s].Quad[0];
     if (WithinStrict(corner.X, corner.Y, x0, y0, kViewReach) && f.BattleActive) {
-      calls.DrawQuad(f.Stars[s].Quad);
+      calls.DrawQuad(stars[s].Quad);
     }
-  }
+  });
   for (int p = 0; p <= 200; ++p) {
     const PlanetRecord& planet = f.Planets[p];
     const LitVertex& corner = planet.Quad[0];

@@ -1,0 +1,73 @@
+// The star field's search along X finds exactly the stars a full scan does,
+// in table order, however the table was last written.
+#include "core/star_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace sb {
+namespace {
+
+std::vector<int32_t> Scan(const StarTable& stars, float low, float high) {
+  std::vector<int32_t> found;
+  for (int32_t s = StarTable::kLow; s <= StarTable::kHigh; ++s) {
+    const float x = stars[s].Quad[0].X;
+    if (low < x && x < high) found.push_back(s);
+  }
+  return found;
+}
+
+std::vector<int32_t> Search(const StarTable& stars, float low, float high) {
+  std::vector<int32_t> found;
+  stars.ForEachInStrip(low, high, [&](int32_t s) { found.push_back(s); });
+  return found;
+}
+
+TEST(StarTable, FindsWhatAFullScanFindsInTableOrder) {
+  auto stars = std::make_unique<StarTable>();
+  std::mt19937 chance(5);
+  std::uniform_int_distribution<int> position(-10002, 10001);
+  for (int32_t s = StarTable::kLow; s <= StarTable::kHigh; ++s) {
+    (*stars)[s].Quad[0].X = static_cast<float>(position(chance));
+  }
+  // Ties, a corner exactly on a strip's edge, and corners that are not
+  // numbers or are infinite.
+  (*stars)[7].Quad[0].X = 100;
+  (*stars)[19999].Quad[0].X = 100;
+  (*stars)[3].Quad[0].X = std::nanf("");
+  (*stars)[4].Quad[0].X = std::numeric_limits<float>::infinity();
+  (*stars)[5].Quad[0].X = -std::numeric_limits<float>::infinity();
+  const StarTable& view = *stars;
+  const float inf = std::numeric_limits<float>::infinity();
+  const float strips[][2] = {{-100, 300},        {100, 500},  {-300, 100}, {99.5f, 100.5f},
+                             {-10500, -9800},    {9800, 1e9}, {5, 5},      {300, -100},
+                             {-inf, -9990},      {9990, inf}, {-inf, inf}, {std::nanf(""), 10},
+                             {10, std::nanf("")}};
+  for (const auto& strip : strips) {
+    EXPECT_EQ(Search(view, strip[0], strip[1]), Scan(view, strip[0], strip[1]))
+        << strip[0] << " .. " << strip[1];
+  }
+  const std::vector<int32_t> around100 = Search(view, 99.5f, 100.5f);
+  EXPECT_EQ(around100.front(), 7);
+  EXPECT_EQ(around100.back(), 19999);
+}
+
+TEST(StarTable, AStarMovedAfterASearchIsFoundWhereItIsNow) {
+  auto stars = std::make_unique<StarTable>();
+  for (int32_t s = StarTable::kLow; s <= StarTable::kHigh; ++s) {
+    (*stars)[s].Quad[0].X = static_cast<float>(s - 10000);
+  }
+  const StarTable& view = *stars;
+  EXPECT_EQ(Search(view, 0.5f, 2.5f), (std::vector<int32_t>{10001, 10002}));
+  (*stars)[10001].Quad[0].X = 1e6f;  // as a test moves a star out of sight
+  (*stars)[3].Quad[0].X = 1.0f;
+  EXPECT_EQ(Search(view, 0.5f, 2.5f), (std::vector<int32_t>{3, 10002}));
+}
+
+}  // namespace
+}  // namespace sb
