@@ -63,3 +63,26 @@ std::string BitmapHeaderFault(const uint8_t* head, size_t size, uint64_t fileSiz
 }
 
 }  // namespace sb::sdl
+
+namespace sb::sdl {
+
+bool PlainBitmapLayout(const uint8_t* head, size_t size, PlainBitmap& out) {
+  if (size < kBitmapHeaderBytes || head[0] != 'B' || head[1] != 'M') return false;
+  const int64_t width = Signed32(head + 18);
+  const int64_t height = Signed32(head + 22);
+  const uint32_t pixelOffset = Little(head + 10, 4);
+  if (Little(head + 14, 4) != kInfoHeaderSize || Little(head + 26, 2) != 1 ||
+      Little(head + 28, 2) != 24 || Little(head + 30, 4) != kUncompressed ||
+      pixelOffset < kBitmapHeaderBytes || width <= 0 || width > kMaxBitmapSide || height == 0 ||
+      std::abs(height) > kMaxBitmapSide) {
+    return false;
+  }
+  out.pixelOffset = pixelOffset;
+  out.width = static_cast<int>(width);
+  out.height = static_cast<int>(std::abs(height));
+  out.topDown = height < 0;
+  out.rowBytes = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+  return true;
+}
+
+}  // namespace sb::sdl

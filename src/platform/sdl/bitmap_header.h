@@ -19,4 +19,17 @@ inline constexpr size_t kBitmapHeaderBytes = 54;
 // few words.
 std::string BitmapHeaderFault(const uint8_t* head, size_t size, uint64_t fileSize);
 
+// Where the pixels of a plain 24-bit picture lie: uncompressed, with the
+// common 40-byte info header, as every picture of the game is. Such a
+// picture is decoded here in one pass instead of by the general decoder.
+struct PlainBitmap {
+  uint32_t pixelOffset = 0;
+  int width = 0, height = 0;
+  bool topDown = false;  // rows stored from the top (negative height)
+  size_t rowBytes = 0;   // with the padding to four bytes
+};
+// True, filling `out`, when the header describes such a picture; for a
+// header BitmapHeaderFault has accepted.
+bool PlainBitmapLayout(const uint8_t* head, size_t size, PlainBitmap& out);
+
 }  // namespace sb::sdl

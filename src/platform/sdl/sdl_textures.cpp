@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "core/runtime_error.h"
 #include "platform/sdl/bitmap_header.h"
@@ -12,18 +13,54 @@ namespace sb::sdl {
 
 namespace {
 
+[[noreturn]] void LoadFailed(const std::string& path, const std::string& fault) {
+  Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + fault);
+}
+
 // Refuses a picture whose header its file cannot back, before the decoder
-// allocates what the header claims; leaves the file at its start.
-void CheckBitmapHeader(SDL_RWops* file, const std::string& path) {
-  uint8_t head[kBitmapHeaderBytes] = {};
-  const size_t got = SDL_RWread(file, head, 1, sizeof head);
+// allocates what the header claims; leaves the file at its start. The
+// header's first bytes are left in `head`, `got` of them.
+void CheckBitmapHeader(SDL_RWops* file, const std::string& path, uint8_t* head, size_t& got) {
+  got = SDL_RWread(file, head, 1, kBitmapHeaderBytes);
   const Sint64 size = SDL_RWsize(file);
   std::string fault = BitmapHeaderFault(head, got, size > 0 ? static_cast<uint64_t>(size) : 0);
   if (fault.empty() && SDL_RWseek(file, 0, RW_SEEK_SET) != 0) fault = SDL_GetError();
   if (!fault.empty()) {
     SDL_RWclose(file);
-    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + fault);
+    LoadFailed(path, fault);
   }
+}
+
+// Any picture SDL can read, converted to ARGB8888; closes the file.
+SDL_Surface* DecodeWithSdl(SDL_RWops* file, const std::string& path) {
+  SDL_Surface* loaded = SDL_LoadBMP_RW(file, 1);
+  if (loaded == nullptr) LoadFailed(path, SDL_GetError());
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(loaded);
+  if (argb == nullptr) LoadFailed(path, SDL_GetError());
+  return argb;
+}
+
+// A plain 24-bit picture straight into ARGB8888 (opaque, the same pixels
+// SDL's decoder and converter give); closes the file.
+SDL_Surface* DecodePlain(SDL_RWops* file, const PlainBitmap& plain, const std::string& path) {
+  std::vector<uint8_t> rows(plain.rowBytes * static_cast<size_t>(plain.height));
+  const bool read = SDL_RWseek(file, plain.pixelOffset, RW_SEEK_SET) >= 0 &&
+                    SDL_RWread(file, rows.data(), 1, rows.size()) == rows.size();
+  SDL_RWclose(file);
+  if (!read) LoadFailed(path, "the file ends inside its pixels");
+  SDL_Surface* argb =
+      SDL_CreateRGBSurfaceWithFormat(0, plain.width, plain.height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (argb == nullptr) LoadFailed(path, SDL_GetError());
+  for (int y = 0; y < plain.height; ++y) {
+    const int stored = plain.topDown ? y : plain.height - 1 - y;
+    const uint8_t* bgr = rows.data() + static_cast<size_t>(stored) * plain.rowBytes;
+    auto* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(argb->pixels) + y * argb->pitch);
+    for (int x = 0; x < plain.width; ++x, bgr += 3) {
+      out[x] = 0xFF000000u | Uint32{bgr[2]} << 16 | Uint32{bgr[1]} << 8 | bgr[0];
+    }
+  }
+  return argb;
 }
 
 }  // namespace
@@ -33,19 +70,14 @@ SDL_Surface* LoadKeyedBitmap(const std::string& path) {
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   if (file == nullptr) {
     const int error = errno;
-    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " +
-                                      (error != 0 ? std::strerror(error) : SDL_GetError()));
+    LoadFailed(path, error != 0 ? std::strerror(error) : SDL_GetError());
   }
-  CheckBitmapHeader(file, path);
-  SDL_Surface* loaded = SDL_LoadBMP_RW(file, 1);
-  if (loaded == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
-  }
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(loaded);
-  if (argb == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + SDL_GetError());
-  }
+  uint8_t head[kBitmapHeaderBytes] = {};
+  size_t got = 0;
+  CheckBitmapHeader(file, path, head, got);
+  PlainBitmap plain;
+  SDL_Surface* argb = PlainBitmapLayout(head, got, plain) ? DecodePlain(file, plain, path)
+                                                          : DecodeWithSdl(file, path);
   // Exactly opaque black is the transparent colour, whatever the file's
   // pixel format or palette.
   SDL_LockSurface(argb);
