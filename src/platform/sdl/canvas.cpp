@@ -6,6 +6,7 @@
 #include "core/runtime_error.h"
 #include "platform/sdl/letterbox.h"
 #include "platform/sdl/quad_culling.h"
+#include "platform/sdl/turned_quads.h"
 
 namespace sb::sdl {
 
@@ -62,6 +63,9 @@ void Canvas::Attach(SDL_Renderer* renderer, int width, int height) {
   height_ = height;
   viewport_ = SDL_Rect{0, 0, width, height};
   rendererViewport_ = viewport_;
+  placedViewport_ = viewport_;
+  SDL_RendererInfo info;
+  software_ = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   stretch_.Attach(renderer);
   ForgetFrames();
 }
@@ -95,8 +99,10 @@ void Canvas::ReapplyViewport() {
 void Canvas::ApplyViewport(const SDL_Rect& viewport) {
   rendererViewport_ = viewport;
   const SDL_Point offset = LetterboxOffset(renderer_);
-  const SDL_Rect placed{viewport.x + offset.x, viewport.y + offset.y, viewport.w, viewport.h};
-  if (SDL_RenderSetViewport(renderer_, &placed) != 0) DrawFailed("cannot set the viewport");
+  placedViewport_ = SDL_Rect{viewport.x + offset.x, viewport.y + offset.y, viewport.w, viewport.h};
+  if (SDL_RenderSetViewport(renderer_, &placedViewport_) != 0) {
+    DrawFailed("cannot set the viewport");
+  }
 }
 
 void Canvas::AddQuad(const GpuImageRef& picture, const SDL_Vertex given[4], SDL_BlendMode blend,
@@ -124,7 +130,24 @@ void Canvas::Flush() {
     return;
   }
   const std::vector<DrawStep>& steps = frame_.steps();
+  if (handedOver_ == steps.size()) return;
+  screen_ = ScreenForTurnedQuads();
   for (; handedOver_ < steps.size(); ++handedOver_) Replay(steps[handedOver_]);
+}
+
+SDL_Surface* Canvas::ScreenForTurnedQuads() const {
+  if (!software_ || !turnedQuadsHere_) return nullptr;
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+  SDL_Window* window = SDL_RenderGetWindow(renderer_);
+  if (scaleX != 1.0f || scaleY != 1.0f || window == nullptr) return nullptr;
+  SDL_Surface* screen = SDL_GetWindowSurface(window);
+  int w = 0, h = 0;
+  if (screen == nullptr || SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 || w != screen->w ||
+      h != screen->h) {
+    return nullptr;
+  }
+  return screen;
 }
 
 void Canvas::Replay(const DrawStep& step) {
@@ -160,9 +183,31 @@ void Canvas::Replay(const DrawStep& step) {
   } else if (SDL_SetRenderDrawBlendMode(renderer_, step.blend) != 0) {
     DrawFailed("unsupported blending mode");
   }
-  const int count = static_cast<int>(step.count);
-  if (SDL_RenderGeometry(renderer_, texture, frame_.vertices(step), count, quadIndices_.data(),
-                         count / 4 * 6) != 0) {
+  // Runs of quads go to the renderer; turned quads it would draw through its
+  // general triangle path are drawn here instead, in their place.
+  const SDL_Vertex* vertices = frame_.vertices(step);
+  const SDL_Surface* picture = step.image ? step.image->pixels() : nullptr;
+  const TurnedQuadTarget target{screen_, placedViewport_};
+  const size_t quads = step.count / 4;
+  size_t run = 0;
+  for (size_t q = 0; q <= quads; ++q) {
+    const bool turned = q < quads && screen_ != nullptr &&
+                        IsTurnedQuad(vertices + 4 * q, step.blend, picture, target);
+    if (q < quads && !turned) continue;
+    if (q > run) Draw(texture, vertices + 4 * run, q - run);
+    if (turned) {
+      if (SDL_RenderFlush(renderer_) != 0) DrawFailed("drawing failed");
+      DrawTurnedQuad(picture, vertices + 4 * q, target);
+      ++turnedQuadsDrawn_;
+    }
+    run = q + 1;
+  }
+}
+
+void Canvas::Draw(SDL_Texture* texture, const SDL_Vertex* vertices, size_t quads) {
+  const int count = static_cast<int>(quads * 4);
+  if (SDL_RenderGeometry(renderer_, texture, vertices, count, quadIndices_.data(), count / 4 * 6) !=
+      0) {
     DrawFailed("drawing failed");
   }
 }

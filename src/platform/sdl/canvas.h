@@ -92,6 +92,10 @@ class Canvas {
   void ForgetShownFrame() { shownKnown_ = false; }
   // Frames left out since the start, for tests.
   uint64_t repeatedFrames() const { return repeatedFrames_; }
+  // Turned quads drawn here rather than by the renderer since the start,
+  // and a switch to leave them all to it, for tests that compare the two.
+  uint64_t turnedQuadsDrawn() const { return turnedQuadsDrawn_; }
+  void DrawTurnedQuadsHere(bool on) { turnedQuadsHere_ = on; }
 
   // A frame is drawn again at least this often however many repeat it, in
   // case the screen lost it without a word.
@@ -99,6 +103,10 @@ class Canvas {
 
  private:
   void Replay(const DrawStep& step);
+  void Draw(SDL_Texture* texture, const SDL_Vertex* vertices, size_t quads);
+  // The screen surface when turned quads can be drawn straight into it (the
+  // software renderer at scale 1), else null.
+  SDL_Surface* ScreenForTurnedQuads() const;
   void ForgetFrames();
   void ApplyViewport(const SDL_Rect& viewport);
 
@@ -107,6 +115,11 @@ class Canvas {
   SDL_Rect viewport_{0, 0, 0, 0};
   // The viewport the renderer was last given (of the steps handed over).
   SDL_Rect rendererViewport_{0, 0, 0, 0};
+  SDL_Rect placedViewport_{0, 0, 0, 0};  // the same, letterbox included
+  bool software_ = false;
+  SDL_Surface* screen_ = nullptr;
+  bool turnedQuadsHere_ = true;
+  uint64_t turnedQuadsDrawn_ = 0;
   FrameRecord frame_, shown_;
   size_t handedOver_ = 0;  // steps of frame_ already given to SDL
   bool drawnThisFrame_ = false;

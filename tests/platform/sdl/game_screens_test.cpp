@@ -125,6 +125,28 @@ TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   EXPECT_EQ(CountIn(blip, 912, 0, 1000, 128, &empty), 0);
 }
 
+TEST_F(GameScreens, TurnedCraftLookTheSameDrawnByThePlatformAsByTheRenderer) {
+  StartBattle();
+  // Craft of every size around the player at many headings, some close
+  // enough to fill much of the view, some across its edges.
+  for (int i = 1; i <= 50; ++i) {
+    Crafts[i].X = Crafts[0].X + static_cast<float>((i * 37) % 360 - 180);
+    Crafts[i].Y = Crafts[0].Y + static_cast<float>((i * 53) % 300 - 150);
+    Crafts[i].Heading = i * 0.61;
+  }
+  Crafts[0].Heading = 0.7;
+  sdl::Canvas& canvas = platform_->video().canvas();
+  form_->Renderme();
+  const Screenshot here(*platform_);
+  const uint64_t drawn = canvas.turnedQuadsDrawn();
+  EXPECT_GT(drawn, 20u);
+  canvas.DrawTurnedQuadsHere(false);
+  form_->Renderme();
+  const Screenshot byRenderer(*platform_);
+  EXPECT_EQ(canvas.turnedQuadsDrawn(), drawn);
+  EXPECT_EQ(CountIn(here, 0, 0, 1024, 768, &byRenderer), 0);
+}
+
 // The pointer turns about (532, 132): its tip is its pixel farthest from
 // there. Returns the tip's direction in screen degrees (x right, y down).
 double PointerTipDegrees(const Screenshot& shot) {

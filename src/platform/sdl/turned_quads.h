@@ -1,0 +1,36 @@
+// Turned quads for SDL's software renderer.
+//
+// The software renderer draws a textured quad that is not an upright
+// rectangle (a craft at any heading) as its two triangles, through a general
+// per-pixel path that reads and writes every pixel through the surfaces'
+// formats: a craft close to the camera can take two milliseconds. Here the
+// same two triangles are drawn straight into the screen, with the
+// renderer's own arithmetic (whole-pixel corners, half-pixel fixed point,
+// top-left rule, texture coordinates by integer division, the same blend),
+// so that every pixel comes out the same. Only the common case is taken: a
+// picture in ARGB8888 blended onto an XRGB8888 screen at scale 1, one colour
+// on all corners; anything else is left to the renderer.
+#pragma once
+
+#include <SDL.h>
+
+namespace sb::sdl {
+
+// Where a quad lands: the screen surface, and the viewport in its pixels
+// (the renderer's viewport, letterbox included), which also clips.
+struct TurnedQuadTarget {
+  SDL_Surface* screen = nullptr;
+  SDL_Rect viewport{0, 0, 0, 0};
+};
+
+// True when the renderer would draw the quad (corners relative to the
+// viewport, triangles 0,1,2 and 0,2,3) as two triangles and it is of the
+// kind drawn here.
+bool IsTurnedQuad(const SDL_Vertex corners[4], SDL_BlendMode blend, const SDL_Surface* picture,
+                  const TurnedQuadTarget& target);
+
+// Draws such a quad as the renderer would.
+void DrawTurnedQuad(const SDL_Surface* picture, const SDL_Vertex corners[4],
+                    const TurnedQuadTarget& target);
+
+}  // namespace sb::sdl
