@@ -29,13 +29,13 @@ void MidiSynth::StartOpening() {
 }
 
 void MidiSynth::FinishOpening() {
-  if (synth_ == nullptr && loader_.ready()) Adopt(loader_.Take());
-}
-
-void MidiSynth::Open() {
-  if (synth_ != nullptr) return;
-  StartOpening();
+  if (synth_ != nullptr || !loader_.ready()) return;
   Adopt(loader_.Take());
+  if (pending_) {
+    const Pending tune = std::move(*pending_);
+    pending_.reset();
+    StartTune(tune.midi, tune.path);
+  }
 }
 
 void MidiSynth::Adopt(LoadedSynth made) {
@@ -59,7 +59,22 @@ void MidiSynth::DropPlayer() {
 }
 
 void MidiSynth::Play(const std::vector<uint8_t>& midi, const std::string& path) {
-  Open();
+  if (synth_ == nullptr) {
+    StartOpening();
+    // Still reading the sound font: the tune starts at the yield that finds
+    // the synthesizer made, and counts as sounding until then.
+    if (!loader_.ready()) {
+      pending_ = Pending{midi, path};
+      startFrame_.store(-1, std::memory_order_release);
+      sounding_.store(true, std::memory_order_release);
+      return;
+    }
+    Adopt(loader_.Take());
+  }
+  StartTune(midi, path);
+}
+
+void MidiSynth::StartTune(const std::vector<uint8_t>& midi, const std::string& path) {
   FloatStatusKeeper keep;
   std::lock_guard<std::mutex> lock(mutex_);
   DropPlayer();
@@ -75,7 +90,11 @@ void MidiSynth::Play(const std::vector<uint8_t>& midi, const std::string& path) 
 }
 
 void MidiSynth::Stop() {
-  if (synth_ == nullptr) return;
+  pending_.reset();
+  if (synth_ == nullptr) {
+    sounding_.store(false, std::memory_order_release);
+    return;
+  }
   FloatStatusKeeper keep;
   std::lock_guard<std::mutex> lock(mutex_);
   DropPlayer();

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,16 +31,15 @@ class MidiSynth {
   // Starts making the synthesizer with the audio's sound font in the
   // background; once.
   void StartOpening();
-  // Takes the synthesizer once it is made, without waiting, and starts it
-  // rendering into the mixer. A sound font it could not read is a failed
-  // call.
+  // Takes the synthesizer once it is made, without waiting, starts it
+  // rendering into the mixer and starts the tune played meanwhile, if any. A
+  // sound font it could not read is a failed call.
   void FinishOpening();
-  // The same, waiting for it (and starting it first if need be).
-  void Open();
   bool isOpen() const { return synth_ != nullptr; }
 
   // Plays the MIDI file's bytes from the top, replacing the tune playing.
-  // `path` names the tune in a failure.
+  // `path` names the tune in a failure. Before the synthesizer is made the
+  // tune waits for it (see FinishOpening) without holding up the caller.
   void Play(const std::vector<uint8_t>& midi, const std::string& path);
   // Silences the tune at once.
   void Stop();
@@ -61,12 +61,19 @@ class MidiSynth {
   static void Render(void* self, Uint8* stream, int length);
   void DropPlayer();  // with mutex_ held
   void Adopt(LoadedSynth made);
+  void StartTune(const std::vector<uint8_t>& midi, const std::string& path);
 
   Audio& audio_;
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;
   SynthLoader loader_;
+  // A tune played before the synthesizer was made.
+  struct Pending {
+    std::vector<uint8_t> midi;
+    std::string path;
+  };
+  std::optional<Pending> pending_;
   std::mutex mutex_;  // the player and synthesizer, between game and audio thread
   std::atomic<bool> sounding_{false};
   std::atomic<int64_t> startFrame_{-1};

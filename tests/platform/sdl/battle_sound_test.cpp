@@ -101,9 +101,14 @@ class BattleSound : public ::testing::Test {
 
   uint64_t Frames() { return platform_->audio().FramesMixed(); }
 
-  // The mixed frame at which the tune just played began to sound.
+  // The mixed frame at which the tune just played began to sound, yielding
+  // as the game's loops do (a tune played while the sound font is still
+  // being read starts at a yield).
   uint64_t TuneStart() {
-    for (int i = 0; i < 10000 && platform_->sdlMusic().StartFrame() < 0; ++i) SDL_Delay(1);
+    for (int i = 0; i < 10000 && platform_->sdlMusic().StartFrame() < 0; ++i) {
+      platform_->window().Yield(*form_);
+      SDL_Delay(1);
+    }
     EXPECT_GE(platform_->sdlMusic().StartFrame(), 0) << "the tune never sounded";
     return static_cast<uint64_t>(std::max<int64_t>(platform_->sdlMusic().StartFrame(), 0));
   }
