@@ -22,8 +22,9 @@ void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint3
   if (!fault.empty()) {
     Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
   }
-  // Read in the background: nothing is played before a battle starts.
-  synth_.StartOpening();
+  // Read in the background from the first yield on, once the game shows its
+  // first frame: nothing is played before a battle starts.
+  fontWanted_ = true;
 }
 
 void SdlMusic::SetMasterVolume(int32_t volume) {
@@ -97,6 +98,7 @@ bool SdlMusic::IsPlaying(const SegmentRef& segment) {
 }
 
 int32_t SdlMusic::Update() {
+  if (fontWanted_) synth_.StartOpening();
   synth_.FinishOpening();
   if (current_ && Finished()) {
     synth_.Stop();

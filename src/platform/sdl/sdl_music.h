@@ -67,6 +67,7 @@ class SdlMusic : public Music {
 
   Audio& audio_;
   MidiSynth synth_;
+  bool fontWanted_ = false;  // InitAudio was called: read the sound font
   int32_t event_ = 0;
   std::shared_ptr<SdlSegment> current_;
 };

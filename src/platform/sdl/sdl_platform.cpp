@@ -144,6 +144,8 @@ void SdlWindow::Yield(NotificationSink& sink) {
       p_.pads_.Advance();
     }
   }
+  // Work that waited for the first frame to be shown runs from here on.
+  p_.sound_.OpenBackground();
   if (close) sink.Form_Unload(1);
   if (const int32_t keyboardEvent = p_.keyboard_.TakeNotification()) {
     sink.DirectXEvent8_DXCallback(keyboardEvent);

@@ -26,14 +26,15 @@ double GainOfHundredthsDb(int32_t hundredths) {
 }
 
 SdlSoundBuffer::SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint32 length,
-                               const SDL_AudioSpec& spec)
+                               const SDL_AudioSpec& spec, std::shared_ptr<const bool> background)
     : audio_(audio),
       alive_(audio.alive()),
       path_(std::move(path)),
       wave_(wave),
       waveLength_(length),
       spec_(spec),
-      channel_(audio.AllocateChannel()) {
+      channel_(audio.AllocateChannel()),
+      background_(std::move(background)) {
   Build(kEffectFrequency);
 }
 
@@ -67,9 +68,15 @@ void SdlSoundBuffer::Build(int frequency) {
   if (cvt.buf == nullptr) Fail(ErrorKind::PlatformCall, "out of memory for sound " + path_);
   std::memcpy(cvt.buf, wave_, waveLength_);
   frequency_ = frequency;
+  toConvert_ = cvt;
+  if (*background_) StartConverting();
+}
+
+void SdlSoundBuffer::StartConverting() {
+  if (!toConvert_) return;
   // Resampling takes a few milliseconds a sound; nothing waits for it until
   // the sound is played.
-  converting_ = std::async(std::launch::async, [cvt]() mutable {
+  converting_ = std::async(std::launch::async, [cvt = *toConvert_]() mutable {
     LowerThisThreadsPriority();
     if (SDL_ConvertAudio(&cvt) != 0) {
       SDL_free(cvt.buf);
@@ -77,9 +84,11 @@ void SdlSoundBuffer::Build(int frequency) {
     }
     return Converted{cvt.buf, static_cast<Uint32>(cvt.len_cvt)};
   });
+  toConvert_.reset();
 }
 
 void SdlSoundBuffer::Finish() {
+  StartConverting();
   if (!converting_.valid()) return;
   const Converted done = converting_.get();
   if (done.samples == nullptr) Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_);
@@ -93,6 +102,8 @@ void SdlSoundBuffer::Finish() {
 }
 
 void SdlSoundBuffer::Discard() {
+  if (toConvert_) SDL_free(toConvert_->buf);
+  toConvert_.reset();
   if (converting_.valid()) SDL_free(converting_.get().samples);
 }
 
@@ -172,12 +183,24 @@ SoundRef SdlSoundOutput::CreateSoundBufferFromFile(const std::string& path) {
   if (SDL_LoadWAV_RW(in, 1, &spec, &wave, &length) == nullptr) {
     Fail(ErrorKind::PlatformCall, "cannot load sound " + file + ": " + SDL_GetError());
   }
+  std::shared_ptr<SdlSoundBuffer> buffer;
   try {
-    return std::make_shared<SdlSoundBuffer>(audio_, file, wave, length, spec);
+    buffer = std::make_shared<SdlSoundBuffer>(audio_, file, wave, length, spec, background_);
   } catch (...) {
     SDL_FreeWAV(wave);
     throw;
   }
+  if (!*background_) waiting_.push_back(buffer);
+  return buffer;
+}
+
+void SdlSoundOutput::OpenBackground() {
+  if (*background_) return;
+  *background_ = true;
+  for (const std::weak_ptr<SdlSoundBuffer>& waiting : waiting_) {
+    if (const auto buffer = waiting.lock()) buffer->StartConverting();
+  }
+  waiting_.clear();
 }
 
 }  // namespace sb::sdl

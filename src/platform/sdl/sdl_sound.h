@@ -1,9 +1,9 @@
 // Sound effects on SDL_mixer. Each buffer keeps the wave as stored and plays
 // a copy converted to the mixer's format as if recorded at the buffer's
 // frequency (10000 samples per second unless set otherwise), on a mixer
-// channel of its own. The conversion runs in the background from the
-// moment the buffer is made or its frequency changes; the first Play waits
-// for it if need be.
+// channel of its own. The conversion runs in the background, from the first
+// yield on (so that it does not compete with start-up) or from the moment
+// the frequency changes later; the first Play waits for it if need be.
 //
 // Play and Stop behave like a hardware sound buffer: playing a buffer that is
 // already playing lets it go on, Stop pauses it where it is and the next Play
@@ -15,7 +15,10 @@
 #include <SDL_mixer.h>
 
 #include <future>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/audio.h"
 #include "platform/sound.h"
@@ -27,9 +30,10 @@ double GainOfHundredthsDb(int32_t hundredths);
 
 class SdlSoundBuffer : public SoundBuffer {
  public:
-  // Takes a wave loaded by SDL_LoadWAV.
+  // Takes a wave loaded by SDL_LoadWAV. Conversions start at once while
+  // `background` is true, else at StartConverting.
   SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint32 length,
-                 const SDL_AudioSpec& spec);
+                 const SDL_AudioSpec& spec, std::shared_ptr<const bool> background);
   ~SdlSoundBuffer() override;
   SdlSoundBuffer(const SdlSoundBuffer&) = delete;
   SdlSoundBuffer& operator=(const SdlSoundBuffer&) = delete;
@@ -42,6 +46,9 @@ class SdlSoundBuffer : public SoundBuffer {
   // A change rebuilds the converted samples and stops the buffer if it plays.
   void SetFrequency(int32_t samplesPerSecond) override;
 
+  // Starts the conversion waiting to run, if any.
+  void StartConverting();
+
   int channel() const { return channel_; }
   int frequency() const { return frequency_; }
 
@@ -51,7 +58,7 @@ class SdlSoundBuffer : public SoundBuffer {
     Uint8* samples = nullptr;
     Uint32 length = 0;
   };
-  // Starts converting the wave for `frequency`, dropping the chunk.
+  // Prepares converting the wave for `frequency`, dropping the chunk.
   void Build(int frequency);
   // Waits for the conversion and makes the chunk of it.
   void Finish();
@@ -70,6 +77,8 @@ class SdlSoundBuffer : public SoundBuffer {
   int frequency_ = 0;
   Mix_Chunk* chunk_ = nullptr;
   Uint8* converted_ = nullptr;
+  std::shared_ptr<const bool> background_;
+  std::optional<SDL_AudioCVT> toConvert_;
   std::future<Converted> converting_;
   int volume_ = MIX_MAX_VOLUME;
   int32_t pan_ = 0;
@@ -80,9 +89,14 @@ class SdlSoundOutput : public SoundOutput {
   explicit SdlSoundOutput(Audio& audio) : audio_(audio) {}
   void SetCooperativeLevel(int32_t level) override;
   SoundRef CreateSoundBufferFromFile(const std::string& path) override;
+  // Lets the buffers' conversions run in the background from now on (at the
+  // yields; the first one opens it).
+  void OpenBackground();
 
  private:
   Audio& audio_;
+  std::shared_ptr<bool> background_ = std::make_shared<bool>(false);
+  std::vector<std::weak_ptr<SdlSoundBuffer>> waiting_;
 };
 
 }  // namespace sb::sdl
