@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/sdl/colour.h"
+
 namespace sb::sdl {
 
 void FrameRecord::AddViewport(const SDL_Rect& viewport) {
@@ -41,10 +43,6 @@ namespace {
 
 bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
   return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
-}
-
-bool SameColour(const SDL_Color& a, const SDL_Color& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/sdl/canvas.h"
+#include "platform/sdl/colour.h"
 
 namespace sb::sdl {
 
@@ -19,10 +20,6 @@ constexpr uint32_t kSweepEveryFrames = 60;
 constexpr size_t kMaxEntries = 1024;
 // Larger stretched copies cost more memory than they save work.
 constexpr int kMaxSide = 1024;
-
-bool SameColour(const SDL_Color& a, const SDL_Color& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
 
 // Turns a 32-bit surface's pixels by half a turn, in place.
 void TurnPixels(SDL_Surface* surface) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/sdl/colour.h"
+
 namespace sb::sdl {
 
 namespace {
@@ -18,10 +20,6 @@ constexpr float kMaxCorner = 4000;
 struct Point {
   int x, y;
 };
-
-bool SameColour(const SDL_Color& a, const SDL_Color& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
 
 // The renderer's test for a quad it copies as a rectangle, for the triangles
 // (0,1,2) and (0,2,3), on the corners as given.
