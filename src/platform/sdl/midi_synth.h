@@ -35,7 +35,6 @@ class MidiSynth {
   // rendering into the mixer and starts the tune played meanwhile, if any. A
   // sound font it could not read is a failed call.
   void FinishOpening();
-  bool isOpen() const { return synth_ != nullptr; }
 
   // Plays the MIDI file's bytes from the top, replacing the tune playing.
   // `path` names the tune in a failure. Before the synthesizer is made the
