@@ -110,7 +110,9 @@ void MidiSynth::SetGain(double gain) {
 void MidiSynth::Render(void* self, Uint8* stream, int length) {
   auto* synth = static_cast<MidiSynth*>(self);
   std::lock_guard<std::mutex> lock(synth->mutex_);
-  if (!synth->Sounding()) {
+  // A tune played before the synthesizer was made sounds, but has no player
+  // until the yield that takes the synthesizer starts it: silence till then.
+  if (!synth->Sounding() || synth->player_ == nullptr) {
     std::memset(stream, 0, static_cast<size_t>(length));
     return;
   }

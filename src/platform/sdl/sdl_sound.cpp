@@ -190,8 +190,16 @@ SoundRef SdlSoundOutput::CreateSoundBufferFromFile(const std::string& path) {
     SDL_FreeWAV(wave);
     throw;
   }
+  std::erase_if(buffers_, [](const auto& made) { return made.expired(); });
+  buffers_.push_back(buffer);
   if (!*background_) waiting_.push_back(buffer);
   return buffer;
+}
+
+SdlSoundOutput::~SdlSoundOutput() {
+  for (const std::weak_ptr<SdlSoundBuffer>& made : buffers_) {
+    if (const auto buffer = made.lock()) buffer->WaitForConversion();
+  }
 }
 
 void SdlSoundOutput::OpenBackground() {

@@ -48,6 +48,10 @@ class SdlSoundBuffer : public SoundBuffer {
 
   // Starts the conversion waiting to run, if any.
   void StartConverting();
+  // Waits for a conversion running in the background, keeping its result.
+  void WaitForConversion() const {
+    if (converting_.valid()) converting_.wait();
+  }
 
   int channel() const { return channel_; }
   int frequency() const { return frequency_; }
@@ -87,6 +91,11 @@ class SdlSoundBuffer : public SoundBuffer {
 class SdlSoundOutput : public SoundOutput {
  public:
   explicit SdlSoundOutput(Audio& audio) : audio_(audio) {}
+  // Waits for the conversions still running: they use SDL's audio tables,
+  // which go when the sound output closes.
+  ~SdlSoundOutput() override;
+  SdlSoundOutput(const SdlSoundOutput&) = delete;
+  SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
   void SetCooperativeLevel(int32_t level) override;
   SoundRef CreateSoundBufferFromFile(const std::string& path) override;
   // Lets the buffers' conversions run in the background from now on (at the
@@ -96,6 +105,7 @@ class SdlSoundOutput : public SoundOutput {
  private:
   Audio& audio_;
   std::shared_ptr<bool> background_ = std::make_shared<bool>(false);
+  std::vector<std::weak_ptr<SdlSoundBuffer>> buffers_;  // every buffer made
   std::vector<std::weak_ptr<SdlSoundBuffer>> waiting_;
 };
 
