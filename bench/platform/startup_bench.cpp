@@ -24,7 +24,7 @@
 #include "core/craft.h"
 #include "core/form1.h"
 #include "core/runtime_error.h"
-#include "platform/sdl/minimal_window.h"
+#include "platform/minimal_window.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {

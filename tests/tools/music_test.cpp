@@ -9,7 +9,7 @@
 #include <mutex>
 
 #include "generated_files.h"
-#include "platform/sdl/midi_length.h"
+#include "platform/sdl/audio/midi_length.h"
 
 namespace sbtest {
 namespace {

@@ -13,7 +13,7 @@
 #include "demo/demo_player.h"
 #include "demo/demo_recorder.h"
 #include "platform/sdl/sdl_platform.h"
-#include "platform/sdl/standard_descriptors.h"
+#include "platform/sdl/system/standard_descriptors.h"
 
 namespace {
 

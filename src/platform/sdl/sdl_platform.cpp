@@ -1,10 +1,10 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include "core/runtime_error.h"
-#include "platform/sdl/float_status.h"
-#include "platform/sdl/message_window.h"
-#include "platform/sdl/paths.h"
 #include "platform/sdl/sdl_platform_impl.h"
+#include "platform/sdl/system/float_status.h"
+#include "platform/sdl/system/program_folder.h"
+#include "platform/sdl/text/message_window.h"
 
 namespace sb {
 
@@ -41,8 +41,8 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
       window_(*this),
       device_(video_, options.pacePresents),
       sprite_(video_),
-      text_(video_, dataFolder_ + "/fonts"),
-      textures_(video_),
+      text_(video_.canvas(), dataFolder_ + "/fonts"),
+      textures_(video_.canvas()),
       mouse_(video_),
       pads_(keyboard_, mouse_),
       sound_(audio_),
@@ -92,13 +92,10 @@ bool SdlWindow::Handle(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       // Uncovered, resized, shown again: draw the next frame in full.
       p_.video_.canvas().ForgetShownFrame();
+      p_.video_.WindowChanged();
       switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           return true;
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-          // SDL resets the viewport to the whole logical screen.
-          p_.video_.canvas().ReapplyViewport();
-          break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
           if (p_.video_.mouseCaptureWanted()) p_.video_.SetMouseCaptured(true);
           break;

@@ -8,18 +8,18 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/sdl/audio.h"
-#include "platform/sdl/gamepad.h"
-#include "platform/sdl/sdl_clock.h"
-#include "platform/sdl/sdl_device.h"
-#include "platform/sdl/sdl_input.h"
-#include "platform/sdl/sdl_music.h"
+#include "platform/sdl/audio/mixer.h"
+#include "platform/sdl/audio/music.h"
+#include "platform/sdl/audio/sound_effects.h"
+#include "platform/sdl/input/gamepad.h"
+#include "platform/sdl/input/keyboard_mouse.h"
+#include "platform/sdl/pictures/texture_loader.h"
 #include "platform/sdl/sdl_platform.h"
-#include "platform/sdl/sdl_sound.h"
-#include "platform/sdl/sdl_sprite.h"
-#include "platform/sdl/sdl_text.h"
-#include "platform/sdl/sdl_textures.h"
-#include "platform/sdl/video.h"
+#include "platform/sdl/text/text.h"
+#include "platform/sdl/time/game_clock.h"
+#include "platform/sdl/video/device.h"
+#include "platform/sdl/video/sprite.h"
+#include "platform/sdl/video/window.h"
 
 namespace sb::sdl {
 

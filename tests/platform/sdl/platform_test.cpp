@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "core/entry.h"
-#include "platform/sdl/message_window.h"
+#include "platform/sdl/text/message_window.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {

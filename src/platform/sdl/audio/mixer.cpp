@@ -1,0 +1,100 @@
+#include "platform/sdl/audio/mixer.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "core/runtime_error.h"
+#include "platform/sdl/system/float_status.h"
+
+namespace sb::sdl {
+
+namespace {
+
+constexpr int kFrequency = 44100;
+constexpr int kChannels = 2;
+constexpr int kChunkFrames = 1024;
+
+}  // namespace
+
+Audio::Audio(std::string soundFontPath, bool audible)
+    : soundFont_(std::move(soundFontPath)), audible_(audible) {}
+
+Audio::~Audio() {
+  if (!*alive_) return;
+  Mix_SetPostMix(nullptr, nullptr);
+  Mix_HaltChannel(-1);
+  *alive_ = false;
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool Audio::TryOpen() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, kChannels, kChunkFrames, nullptr, 0) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  return true;
+}
+
+void Audio::Open() {
+  if (*alive_) return;
+  FloatStatusKeeper keep;
+  if (!audible_) {
+    silent_ = true;
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
+  if (!TryOpen()) {
+    std::cerr << "spacebattle: warning: no sound device (" << SDL_GetError()
+              << "); playing without sound" << std::endl;
+    silent_ = true;
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (!TryOpen()) {
+      Fail(ErrorKind::PlatformCall, std::string("cannot open the sound output: ") + SDL_GetError());
+    }
+  }
+  int channels = 0;
+  Mix_QuerySpec(&frequency_, &format_, &channels);
+  channels_ = channels;
+  frameBytes_ = channels_ * static_cast<int>(SDL_AUDIO_BITSIZE(format_) / 8);
+  if (frameBytes_ <= 0) frameBytes_ = 1;
+  Mix_AllocateChannels(0);
+  Mix_MasterVolume(static_cast<int>(std::lround(MIX_MAX_VOLUME * kHeadroom)));
+  *alive_ = true;
+  Mix_SetPostMix(&Audio::PostMix, this);
+}
+
+int Audio::AllocateChannel() {
+  Open();
+  if (!freeChannels_.empty()) {
+    const int channel = freeChannels_.back();
+    freeChannels_.pop_back();
+    return channel;
+  }
+  const int channel = channelCount_++;
+  if (Mix_AllocateChannels(channelCount_) < channelCount_) {
+    Fail(ErrorKind::PlatformCall, std::string("cannot add a sound channel: ") + Mix_GetError());
+  }
+  return channel;
+}
+
+void Audio::FreeChannel(int channel) {
+  if (*alive_) Mix_HaltChannel(channel);
+  freeChannels_.push_back(channel);
+}
+
+void Audio::SetOutputTap(std::function<void(const Uint8*, int)> tap) {
+  std::lock_guard<std::mutex> lock(tapMutex_);
+  tap_ = std::move(tap);
+}
+
+void Audio::PostMix(void* self, Uint8* stream, int length) {
+  auto* audio = static_cast<Audio*>(self);
+  audio->framesMixed_.fetch_add(static_cast<uint64_t>(length / audio->frameBytes_),
+                                std::memory_order_acq_rel);
+  std::lock_guard<std::mutex> lock(audio->tapMutex_);
+  if (audio->tap_) audio->tap_(stream, length);
+}
+
+}  // namespace sb::sdl

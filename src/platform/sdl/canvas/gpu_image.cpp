@@ -1,0 +1,41 @@
+#include "platform/sdl/canvas/gpu_image.h"
+
+#include <string>
+#include <utility>
+
+#include "core/runtime_error.h"
+
+namespace sb::sdl {
+
+GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life)
+    : texture_(texture), width_(width), height_(height), life_(std::move(life)) {}
+
+GpuImage::~GpuImage() {
+  if (life_->renderer != nullptr) SDL_DestroyTexture(texture_);
+  if (pixels_ != nullptr) SDL_FreeSurface(pixels_);
+}
+
+void GpuImage::KeepPixels(SDL_Surface* pixels) {
+  SDL_RendererInfo info;
+  if (pixels_ == nullptr && life_->renderer != nullptr &&
+      SDL_GetRendererInfo(life_->renderer, &info) == 0 &&
+      (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
+    pixels_ = pixels;
+  } else {
+    SDL_FreeSurface(pixels);
+  }
+}
+
+GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererLife>& life,
+                         SDL_Surface* surface, const char* what) {
+  SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
+  if (texture == nullptr) {
+    Fail(ErrorKind::PlatformCall,
+         std::string("cannot make a texture of ") + what + ": " + SDL_GetError());
+  }
+  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+  return std::make_shared<GpuImage>(texture, surface->w, surface->h, life);
+}
+
+}  // namespace sb::sdl

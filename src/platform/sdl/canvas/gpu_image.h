@@ -1,0 +1,47 @@
+// A picture on the renderer: its texture, tied to the renderer that made it,
+// and on the software renderer its pixels too.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+
+namespace sb::sdl {
+
+// Shared by the renderer and every texture made on it; `renderer` becomes
+// null when the renderer is destroyed (which frees its textures with it).
+struct RendererLife {
+  SDL_Renderer* renderer = nullptr;
+};
+
+class GpuImage {
+ public:
+  GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life);
+  ~GpuImage();
+  GpuImage(const GpuImage&) = delete;
+  GpuImage& operator=(const GpuImage&) = delete;
+
+  // Null once the renderer it belongs to is gone.
+  SDL_Texture* texture() const { return life_->renderer ? texture_ : nullptr; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  const std::shared_ptr<RendererLife>& life() const { return life_; }
+  // The picture's pixels, kept on the software renderer only (to stretch it
+  // ahead of drawing); null elsewhere. KeepPixels takes the surface the
+  // texture was made from and frees it when it is not kept.
+  void KeepPixels(SDL_Surface* pixels);
+  SDL_Surface* pixels() const { return pixels_; }
+
+ private:
+  SDL_Texture* texture_;
+  int width_, height_;
+  std::shared_ptr<RendererLife> life_;
+  SDL_Surface* pixels_ = nullptr;
+};
+using GpuImageRef = std::shared_ptr<GpuImage>;
+
+// Makes a texture from an ARGB8888 surface, linear filtering, alpha blending.
+GpuImageRef MakeGpuImage(SDL_Renderer* renderer, const std::shared_ptr<RendererLife>& life,
+                         SDL_Surface* surface, const char* what);
+
+}  // namespace sb::sdl

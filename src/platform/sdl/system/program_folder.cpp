@@ -1,0 +1,16 @@
+#include "platform/sdl/system/program_folder.h"
+
+#include <SDL.h>
+
+namespace sb::sdl {
+
+std::string ExecutableFolder() {
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) return "";
+  std::string folder = base;
+  SDL_free(base);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+}  // namespace sb::sdl

@@ -1,0 +1,274 @@
+// What the platform leaves out or shares to draw and load for less: quads
+// wholly outside the viewport, and pictures loaded more than once.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "platform/sdl/canvas/quad_culling.h"
+#include "platform/sdl/canvas/stretch_cache.h"
+#include "platform/sdl/pictures/texture_loader.h"
+#include "sdl_test_support.h"
+
+namespace sb::sdltest {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFF;
+
+// A quad from its four corners, relative to the viewport.
+struct Quad {
+  SDL_Vertex v[4];
+  Quad(float x0, float y0, float x1, float y1, float x2, float y2, float x3, float y3) {
+    const float xy[8] = {x0, y0, x1, y1, x2, y2, x3, y3};
+    for (int i = 0; i < 4; ++i)
+      v[i] = SDL_Vertex{{xy[2 * i], xy[2 * i + 1]}, {255, 255, 255, 255}, {0, 0}};
+  }
+  static Quad Box(float x, float y, float w, float h) {
+    return Quad(x, y, x + w, y, x + w, y + h, x, y + h);
+  }
+};
+
+TEST(QuadCulling, OnlyQuadsWhollyBeyondOneEdgeAreLeftOut) {
+  const int w = 800, h = 600;
+  // Beyond each edge, clear of the rounding margin.
+  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(-50, 100, 40, 40).v, w, h));
+  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(810, 100, 40, 40).v, w, h));
+  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(100, -50, 40, 40).v, w, h));
+  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(100, 610, 40, 40).v, w, h));
+  // Touching or just short of an edge: a renderer may still light a pixel.
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-40, 100, 40, 40).v, w, h));
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-40.5f, 100, 40, 40).v, w, h));
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(800, 100, 40, 40).v, w, h));
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(100, 600.5f, 40, 40).v, w, h));
+  // Corners outside on different sides, the quad across the viewport.
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-100, -100, 1000, 800).v, w, h));
+  // A diamond whose corners all lie outside the viewport's corner box but
+  // which covers its middle.
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad(400, -300, 1100, 300, 400, 900, -300, 300).v, w, h));
+  // A rotated quad past the top-left corner, beyond the left edge.
+  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad(-30, -30, -10, -50, -5, -20, -25, 0).v, w, h));
+  // Corners that are not numbers are left to the renderer.
+  const float nan = std::nanf("");
+  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad(nan, nan, nan, nan, nan, nan, nan, nan).v, w, h));
+}
+
+class DrawCostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform_ = MakePlatform(folder_.path().string());
+    device_ = &OpenScreen(*platform_);
+  }
+  TextureRef Load(const std::string& name) {
+    return platform_->textures().LoadTexture(folder_.path().string() + "\\" + name);
+  }
+  sdl::SdlTexture& Own(const TextureRef& t) { return dynamic_cast<sdl::SdlTexture&>(*t); }
+
+  ScratchFolder folder_;
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  Device* device_ = nullptr;
+};
+
+TEST_F(DrawCostTest, SpritesPartlyOffScreenStillShowTheirVisiblePart) {
+  WriteBmp(folder_.File("white.bmp"), 40, 40, {0xFFFFFF});
+  const TextureRef white = Load("white.bmp");
+  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {-30, 100}, kWhite);
+  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {1014, 300}, kWhite);
+  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {500, 758}, kWhite);
+  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {-45, 500}, kWhite);  // wholly off
+  const Screenshot shot(*platform_);
+  const auto lit = [](uint32_t p) { return Red(p) > 128; };
+  const Screenshot::Box left = shot.Find(lit, 90, 150);
+  EXPECT_EQ(left.x0, 0);
+  EXPECT_NEAR(left.x1, 9, 1);
+  const Screenshot::Box right = shot.Find(lit, 290, 350);
+  EXPECT_NEAR(right.x0, 1014, 1);
+  EXPECT_EQ(right.x1, 1023);
+  const Screenshot::Box bottom = shot.Find(lit, 700);
+  EXPECT_NEAR(bottom.y0, 758, 1);
+  EXPECT_EQ(bottom.y1, 767);
+  EXPECT_TRUE(shot.Find(lit, 450, 560).empty());
+}
+
+TEST_F(DrawCostTest, LoadsOfOneFileShareItsPictureWhileItIsHeld) {
+  WriteBmp(folder_.File("planet.bmp"), 16, 8, {0x00FF00});
+  TextureRef first = Load("planet.bmp");
+  const TextureRef second = Load("planet.bmp");
+  EXPECT_NE(first, second) << "every load is still a texture of its own";
+  EXPECT_EQ(Own(first).Image(platform_->video().canvas()),
+            Own(second).Image(platform_->video().canvas()));
+  EXPECT_EQ(Own(second).width(), 16);
+  EXPECT_EQ(Own(second).height(), 8);
+  // Drawn from the shared picture.
+  platform_->sprite().Draw(second, {2, 2}, {0, 0}, 0, {200, 200}, kWhite);
+  const Screenshot::Box box =
+      Screenshot(*platform_).Find([](uint32_t p) { return Green(p) > 128 && Red(p) < 64; });
+  EXPECT_NEAR(box.width(), 32, 1);
+  EXPECT_NEAR(box.height(), 16, 1);
+
+  // Once no texture holds it, a load reads the file again.
+  first.reset();
+  WriteBmp(folder_.File("planet.bmp"), 4, 4, {0x0000FF});
+  EXPECT_EQ(Own(Load("planet.bmp")).width(), 16) << "still held by the second texture";
+}
+
+TEST_F(DrawCostTest, APictureNoLongerHeldIsReadAgain) {
+  WriteBmp(folder_.File("ship.bmp"), 16, 8, {0x00FF00});
+  Load("ship.bmp");  // dropped at once
+  WriteBmp(folder_.File("ship.bmp"), 4, 4, {0x0000FF});
+  EXPECT_EQ(Own(Load("ship.bmp")).width(), 4);
+  // A different file of the same name elsewhere is not confused with it.
+  std::filesystem::create_directory(folder_.path() / "other");
+  WriteBmp(folder_.File("other/ship.bmp"), 8, 2, {0xFF0000});
+  const TextureRef held = Load("ship.bmp");
+  EXPECT_EQ(Own(Load("other\\ship.bmp")).width(), 8);
+}
+
+// A picture of many colours and some transparent pixels, so that any change
+// in filtering or blending shows.
+void WriteGradient(const std::string& path, int w, int h) {
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const bool hole = (x + y) % 5 == 0;
+      pixels[static_cast<size_t>(y) * w + x] =
+          hole ? 0u : static_cast<uint32_t>((x * 19 % 256) << 16 | (y * 37 % 256) << 8 | 200);
+    }
+  }
+  WriteBmp(path, w, h, pixels);
+}
+
+// Pixels that differ between two screenshots, and pixels that differ from
+// the background (taken at a corner nothing is drawn on).
+struct Difference {
+  int differ = 0, lit = 0;
+};
+Difference Compare(const Screenshot& a, const Screenshot& b) {
+  Difference d;
+  for (int y = 0; y < 768; ++y) {
+    for (int x = 0; x < 1024; ++x) {
+      d.differ += a.At(x, y) != b.At(x, y);
+      d.lit += b.At(x, y) != a.At(1000, 700);
+    }
+  }
+  return d;
+}
+
+// Draws the same frame three times: the first as the renderer draws it, the
+// second lets the platform prepare its copies, the third is drawn from them
+// and is compared with the first.
+Difference CachedFrameAgainstRenderer(sdl::SdlPlatform& platform, Device& device,
+                                      const std::function<void()>& draw) {
+  const auto frame = [&] {
+    device.Clear(0x203040);
+    draw();
+    const Screenshot shot(platform);
+    device.Present();
+    return shot;
+  };
+  const Screenshot byRenderer = frame();
+  frame();
+  return Compare(byRenderer, frame());
+}
+
+TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem) {
+  WriteGradient(folder_.File("ship.bmp"), 13, 7);
+  const TextureRef ship = Load("ship.bmp");
+  // Scaled, tinted and half transparent; wholly inside, and partly off the
+  // left edge.
+  const Difference d = CachedFrameAgainstRenderer(*platform_, *device_, [&] {
+    platform_->sprite().Draw(ship, {2.37f, 3.1f}, {0, 0}, 0, {100.4f, 200.7f}, 0x80FFC0A0);
+    platform_->sprite().Draw(ship, {5.5f, 4.25f}, {0, 0}, 0, {-20.6f, 400.2f}, kWhite);
+  });
+  EXPECT_EQ(d.differ, 0);
+  EXPECT_GT(d.lit, 13 * 7 * 8) << "both sprites drawn";
+}
+
+TEST_F(DrawCostTest, TurnedPicturesDrawnFromATurnedCopyLookExactlyAsTheRendererTurnsThem) {
+  WriteGradient(folder_.File("planet.bmp"), 13, 7);
+  const TextureRef planet = Load("planet.bmp");
+  // Negative scaling turns the picture by half a turn about its origin:
+  // stretched and tinted, at its own size, partly off the left and bottom
+  // edges, and at fractional corners that truncate differently.
+  const Difference d = CachedFrameAgainstRenderer(*platform_, *device_, [&] {
+    platform_->sprite().Draw(planet, {-2.37f, -3.1f}, {0, 0}, 0, {300.4f, 200.7f}, 0x80FFC0A0);
+    platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {500, 100}, kWhite);
+    platform_->sprite().Draw(planet, {-1, -1}, {0, 0}, 0, {600.5f, 100.5f}, kWhite);
+    platform_->sprite().Draw(planet, {-5.5f, -4.25f}, {0, 0}, 0, {30.6f, 400.2f}, kWhite);
+    platform_->sprite().Draw(planet, {-3.3f, -3.3f}, {0, 0}, 0, {700.7f, 780.1f}, kWhite);
+    platform_->sprite().Draw(planet, {-0.77f, -0.61f}, {0, 0}, 0, {800.3f, 300.9f}, kWhite);
+  });
+  EXPECT_EQ(d.differ, 0);
+  EXPECT_GT(d.lit, 13 * 7 * 15) << "all pictures drawn";
+}
+
+TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame) {
+  WriteGradient(folder_.File("ship.bmp"), 13, 7);
+  const TextureRef ship = Load("ship.bmp");
+  const sdl::GpuImageRef image = Own(ship).Image(platform_->video().canvas());
+  sdl::StretchCache cache;
+  cache.Attach(platform_->video().renderer());
+  const auto quad = [](float x, float y, float w, float h) {
+    SDL_Vertex v[4];
+    const float u[4] = {0, 1, 1, 0}, t[4] = {0, 0, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+      v[i] = SDL_Vertex{{x + u[i] * w, y + t[i] * h}, {255, 255, 255, 255}, {u[i], t[i]}};
+    }
+    return std::vector<SDL_Vertex>(v, v + 4);
+  };
+  std::vector<SDL_Vertex> big = quad(10.5f, 20.25f, 30.7f, 14.2f);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image) << "same frame";
+  cache.NextFrame();
+  const sdl::GpuImageRef stretched = cache.Pick(image, big.data(), SDL_ScaleModeLinear);
+  ASSERT_NE(stretched, image);
+  EXPECT_EQ(stretched->width(), 30);
+  EXPECT_EQ(stretched->height(), 14);
+  // Moved to another place at the same whole-pixel size: the same copy.
+  EXPECT_EQ(cache.Pick(image, quad(300.9f, 5, 30.7f, 14.2f).data(), SDL_ScaleModeLinear),
+            stretched);
+  // Drawn as it is, nearest-neighbour, rotated or in two colours: never.
+  EXPECT_EQ(cache.Pick(image, quad(0, 0, 13, 7).data(), SDL_ScaleModeLinear), image);
+  EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeNearest), image);
+  std::vector<SDL_Vertex> tilted = big;
+  tilted[1].position.y += 3;
+  std::vector<SDL_Vertex> shaded = big;
+  shaded[2].color.r = 10;
+  // Mirrored across one axis only.
+  std::vector<SDL_Vertex> mirrored = big;
+  for (SDL_Vertex& v : mirrored) v.tex_coord.x = 1 - v.tex_coord.x;
+  for (int n = 0; n < 3; ++n, cache.NextFrame()) {
+    EXPECT_EQ(cache.Pick(image, tilted.data(), SDL_ScaleModeLinear), image);
+    EXPECT_EQ(cache.Pick(image, shaded.data(), SDL_ScaleModeLinear), image);
+    EXPECT_EQ(cache.Pick(image, mirrored.data(), SDL_ScaleModeLinear), image);
+  }
+  // Turned by half a turn, corners listed from the bottom-right: a copy of
+  // its own, shown by the upright quad of the same corners.
+  std::vector<SDL_Vertex> turned = big;
+  for (int i = 0; i < 4; ++i) turned[i].position = big[(i + 2) % 4].position;
+  cache.Pick(image, turned.data(), SDL_ScaleModeLinear);
+  cache.NextFrame();
+  std::vector<SDL_Vertex> shown = turned;
+  const sdl::GpuImageRef turnedCopy = cache.Pick(image, shown.data(), SDL_ScaleModeLinear);
+  ASSERT_NE(turnedCopy, image);
+  EXPECT_NE(turnedCopy, stretched);
+  EXPECT_EQ(turnedCopy->width(), 30);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(shown[i].position.x, big[i].position.x);
+    EXPECT_EQ(shown[i].position.y, big[i].position.y);
+    EXPECT_EQ(shown[i].tex_coord.x, big[i].tex_coord.x);
+    EXPECT_EQ(shown[i].tex_coord.y, big[i].tex_coord.y);
+  }
+  // Turned at the picture's own size: still worth a copy (no stretch).
+  std::vector<SDL_Vertex> own = quad(40, 40, 13, 7);
+  for (int i = 0; i < 4; ++i) own[i].tex_coord = quad(40, 40, 13, 7)[(i + 2) % 4].tex_coord;
+  cache.Pick(image, own.data(), SDL_ScaleModeLinear);
+  cache.NextFrame();
+  EXPECT_NE(cache.Pick(image, own.data(), SDL_ScaleModeLinear), image);
+
+  // Sizes not drawn for a few seconds are forgotten.
+  for (int n = 0; n < 400; ++n) cache.NextFrame();
+  EXPECT_EQ(cache.size(), 0u);
+}
+
+}  // namespace
+}  // namespace sb::sdltest

@@ -1,0 +1,206 @@
+// Damaged and hostile game files: each load ends with a failure naming the
+// file and the fault, before anything large is allocated.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/sdl/pictures/bitmap_header.h"
+#include "platform/sdl/system/file_faults.h"
+#include "platform/sdl/system/standard_descriptors.h"
+#include "sdl_test_support.h"
+
+namespace sb::sdltest {
+namespace {
+
+namespace fs = std::filesystem;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Put32(std::vector<uint8_t>& bytes, size_t at, int32_t v) {
+  for (int i = 0; i < 4; ++i)
+    bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+}
+
+// A real 24-bit picture's bytes with its sides rewritten.
+std::vector<uint8_t> PictureClaiming(const ScratchFolder& folder, int32_t width, int32_t height) {
+  WriteBmp(folder.File("real.bmp"), 8, 8, {0x102030});
+  std::vector<uint8_t> bytes = ReadAll(folder.File("real.bmp"));
+  Put32(bytes, 18, width);
+  Put32(bytes, 22, height);
+  return bytes;
+}
+
+std::string HeaderFault(const std::vector<uint8_t>& bytes) {
+  return sdl::BitmapHeaderFault(bytes.data(), std::min(bytes.size(), sdl::kBitmapHeaderBytes),
+                                bytes.size());
+}
+
+TEST(BitmapHeader, SidesAndSizeMustFitTheFileAndTheLimit) {
+  ScratchFolder folder;
+  EXPECT_EQ(HeaderFault(PictureClaiming(folder, 8, 8)), "");
+  EXPECT_EQ(HeaderFault(PictureClaiming(folder, 8, -8)), "") << "rows stored top down";
+  // An 8 x 8 file cannot hold 9 x 8, nor 8 x 9 (24-bit rows padded to 4 bytes).
+  EXPECT_NE(HeaderFault(PictureClaiming(folder, 9, 8)).find("but the file has"), std::string::npos);
+  EXPECT_NE(HeaderFault(PictureClaiming(folder, 8, 9)), "");
+  EXPECT_NE(HeaderFault(PictureClaiming(folder, 0, 8)), "");
+  EXPECT_NE(HeaderFault(PictureClaiming(folder, -8, 8)), "");
+  EXPECT_NE(HeaderFault(PictureClaiming(folder, 60000, 60000)).find("larger than 4096 x 4096"),
+            std::string::npos);
+  // Sides past the limit are refused even when the file is big enough.
+  std::vector<uint8_t> wide = PictureClaiming(folder, 4097, 1);
+  wide.resize(54 + 4097 * 3 + 3);
+  EXPECT_NE(HeaderFault(wide), "");
+  wide = PictureClaiming(folder, 4096, 1);
+  wide.resize(54 + 4096 * 3);
+  EXPECT_EQ(HeaderFault(wide), "");
+  // A header cut short, or another format.
+  const std::vector<uint8_t> bytes = PictureClaiming(folder, 8, 8);
+  EXPECT_NE(sdl::BitmapHeaderFault(bytes.data(), 30, 30), "");
+  std::vector<uint8_t> png = bytes;
+  png[0] = 0x89;
+  EXPECT_EQ(HeaderFault(png), "not a BMP picture");
+}
+
+TEST(BitmapHeader, AHugeClaimFailsFastWithBoundedMemoryNamingTheFile) {
+  ScratchFolder folder;
+  auto platform = MakePlatform(folder.path().string());
+  WriteFile(folder.File("huge.bmp"), PictureClaiming(folder, 60000, 60000));
+  WriteFile(folder.File("tall.bmp"), PictureClaiming(folder, 16, 4000));
+  // 60000 x 60000 would take over 10 GB: cap the address space well below
+  // (not under AddressSanitizer, which reserves terabytes of it).
+  rlimit old{};
+  getrlimit(RLIMIT_AS, &old);
+  if (!kAddressSanitizer) {
+    rlimit capped{old.rlim_cur, old.rlim_max};
+    capped.rlim_cur = std::min<rlim_t>(old.rlim_max, rlim_t{4} << 30);
+    setrlimit(RLIMIT_AS, &capped);
+  }
+  const std::pair<const char*, const char*> cases[] = {{"huge.bmp", "larger than 4096 x 4096"},
+                                                       {"tall.bmp", "but the file has"}};
+  for (const auto& [name, fault] : cases) {
+    const std::string path = folder.File(name);
+    const std::string line = FailureOf([&] { platform->textures().LoadTexture(path); });
+    EXPECT_EQ(line.rfind("cannot load texture " + path + ": ", 0), 0u) << line;
+    EXPECT_NE(line.find(fault), std::string::npos) << line;
+  }
+  if (!kAddressSanitizer) setrlimit(RLIMIT_AS, &old);
+}
+
+TEST(SoundFont, EmptyTruncatedForeignOrMissingEndsTheGameLikeAMissingOne) {
+  ScratchFolder folder;
+  const std::vector<uint8_t> real =
+      ReadAll(std::string(SB_TEST_DATA_DIR) + "/soundfont/TimGM6mb.sf2");
+  ASSERT_GT(real.size(), 100000u);
+  std::vector<uint8_t> foreign = real;
+  foreign[8] = 'x';
+  const std::vector<std::pair<std::vector<uint8_t>, std::string>> cases{
+      {{}, "empty file"},
+      {{real.begin(), real.begin() + 5}, "not a sound font"},
+      {{real.begin(), real.begin() + 100000}, "truncated sound font"},
+      {foreign, "not a sound font"}};
+  const std::string font = folder.File("soundfont/TimGM6mb.sf2");
+  fs::create_directories(folder.File("soundfont"));
+  for (const auto& [bytes, fault] : cases) {
+    WriteFile(font, bytes);
+    EXPECT_EQ(sdl::SoundFontFault(font).rfind(fault, 0), 0u) << sdl::SoundFontFault(font);
+  }
+  WriteFile(font, real);
+  EXPECT_EQ(sdl::SoundFontFault(font), "");
+  fs::remove(font);
+  EXPECT_EQ(sdl::SoundFontFault(font), "No such file or directory");
+  fs::create_directories(font);
+  EXPECT_EQ(sdl::SoundFontFault(font), "Is a directory");
+  fs::remove(font);
+
+  // Through the platform: the game's music start-up fails naming the file.
+  WriteFile(font, {real.begin(), real.begin() + 100000});
+  auto platform =
+      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
+                                                            .dataFolder = folder.path().string(),
+                                                            .pacePresents = false});
+  const std::string line = FailureOf([&] { platform->music().InitAudio(63, 7, 128); });
+  EXPECT_EQ(line.rfind("cannot load sound font " + font + ": truncated", 0), 0u) << line;
+  platform.reset();
+
+  // A font whose header is right and whose contents are not is found out
+  // while it is read in the background: a later yield fails, naming it.
+  std::vector<uint8_t> hollow(4096, 0);
+  std::memcpy(hollow.data(), "RIFF\xf8\x0f\0\0sfbk", 12);
+  WriteFile(font, hollow);
+  ASSERT_EQ(sdl::SoundFontFault(font), "");
+  platform =
+      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
+                                                            .dataFolder = folder.path().string(),
+                                                            .pacePresents = false});
+  EXPECT_EQ(FailureOf([&] { platform->music().InitAudio(63, 7, 128); }), "");
+  NoSink sink;
+  std::string later;
+  for (int n = 0; n < 1000 && later.empty(); ++n) {
+    later = FailureOf([&] { platform->window().Yield(sink); });
+    if (later.empty()) SDL_Delay(10);
+  }
+  EXPECT_EQ(later, "cannot load sound font " + font);
+}
+
+TEST(LoadErrors, NameTheFileAndTheSystemsReason) {
+  ScratchFolder folder;
+  auto platform =
+      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
+                                                            .dataFolder = folder.path().string(),
+                                                            .pacePresents = false});
+  fs::create_directories(folder.File("Music/battle.mid"));
+  const std::string tune =
+      FailureOf([&] { platform->music().LoadSegment(folder.File("Music/battle.mid")); });
+  EXPECT_EQ(tune, "cannot load music " + folder.File("Music/battle.mid") + ": Is a directory");
+  const std::string font = FailureOf([&] { platform->text().CreateFont("technical", 12, true); });
+  EXPECT_NE(font.find(folder.path().string() + "/fonts/"), std::string::npos) << font;
+  EXPECT_NE(font.find(": No such file or directory"), std::string::npos) << font;
+}
+
+TEST(StandardDescriptors, ClosedOnesAreOpenedOnDevNull) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(STDIN_FILENO);
+    close(STDERR_FILENO);
+    if (!sdl::OpenClosedStandardDescriptors()) _exit(2);
+    // The next file opened must not land on a standard descriptor.
+    const int next = open("/dev/zero", O_RDONLY);
+    struct stat err {
+    }, null{};
+    stat("/dev/null", &null);
+    const bool onNull = fstat(STDERR_FILENO, &err) == 0 && err.st_rdev == null.st_rdev &&
+                        fcntl(STDIN_FILENO, F_GETFD) != -1;
+    _exit(onNull && next > STDERR_FILENO ? 0 : 3);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+}  // namespace
+}  // namespace sb::sdltest
