@@ -92,7 +92,8 @@ Screenshot::Screenshot(sdl::SdlPlatform& platform) {
   platform.video().canvas().Flush();
   SDL_Renderer* renderer = platform.video().renderer();
   SDL_RenderSetViewport(renderer, nullptr);
-  SDL_GetRendererOutputSize(renderer, &width_, &height_);
+  width_ = platform.video().canvas().width();
+  height_ = platform.video().canvas().height();
   pixels_.assign(static_cast<size_t>(width_) * height_, 0);
   EXPECT_EQ(
       SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels_.data(), width_ * 4),

@@ -236,7 +236,8 @@ void Video::PreparePicture() {
     return;
   }
   int w = 0, h = 0;
-  if (SDL_SetRenderTarget(renderer_, nullptr) != 0 ||
+  // The whole window, whatever viewport SDL kept for it.
+  if (SDL_SetRenderTarget(renderer_, nullptr) != 0 || SDL_RenderSetViewport(renderer_, nullptr) ||
       SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 ||
       SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255) != 0 || SDL_RenderClear(renderer_) != 0) {
     VideoFailed("cannot show the picture");

@@ -1,0 +1,207 @@
+// The game's own screens in windows of the sizes players have: what the
+// window shows must be the 1024 x 768 picture, scaled and letterboxed. Every
+// window pixel inside the picture must have the colour of the picture pixel
+// it scales from, or of one of that pixel's eight neighbours (scalers may
+// round a boundary either way); every pixel outside it must be black. A
+// missing blip, station or banner fails that at once.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/form1.h"
+#include "platform/sdl/video/letterbox.h"
+#include "sdl_test_support.h"
+
+namespace sb::sdltest {
+namespace {
+
+struct Size {
+  int w, h;
+  SDL_Rect picture;  // where the picture must go
+};
+
+// What the window shows, as ARGB pixels.
+std::vector<uint32_t> ReadWindow(sdl::Video& video, int w, int h) {
+  std::vector<uint32_t> out(static_cast<size_t>(w) * h);
+  if (SDL_Surface* surface = video.picture() ? SDL_GetWindowSurface(video.window()) : nullptr) {
+    EXPECT_EQ(surface->w, w);
+    EXPECT_EQ(surface->h, h);
+    EXPECT_EQ(SDL_ConvertPixels(w, h, surface->format->format, surface->pixels, surface->pitch,
+                                SDL_PIXELFORMAT_ARGB8888, out.data(), w * 4),
+              0)
+        << SDL_GetError();
+    return out;
+  }
+  // A hardware renderer: the window's back buffer, made again as shown.
+  video.PreparePicture();
+  EXPECT_EQ(
+      SDL_RenderReadPixels(video.renderer(), nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), w * 4),
+      0)
+      << SDL_GetError();
+  video.ShowPicture();
+  return out;
+}
+
+// Window pixels that match neither the picture nor black, per region of the
+// picture (named by the caller's boxes, in picture pixels).
+struct Region {
+  const char* name;
+  int x0, y0, x1, y1;
+};
+
+std::string Mismatches(const Screenshot& picture, const std::vector<uint32_t>& window,
+                       const Size& size) {
+  const Region regions[] = {{"radar", 872, 0, 1000, 128},
+                            {"target view", 872, 360, 1024, 512},
+                            {"cockpit", 872, 128, 1024, 768},
+                            {"main view", 0, 0, 872, 768}};
+  int wrong[4] = {0, 0, 0, 0};
+  int outside = 0;
+  const SDL_Rect& r = size.picture;
+  for (int y = 0; y < size.h; ++y) {
+    for (int x = 0; x < size.w; ++x) {
+      const uint32_t shown = window[static_cast<size_t>(y) * size.w + x] | 0xFF000000u;
+      if (x < r.x || y < r.y || x >= r.x + r.w || y >= r.y + r.h) {
+        outside += shown != 0xFF000000u;
+        continue;
+      }
+      const int sx = static_cast<int>((int64_t{x - r.x} * 1024) / r.w);
+      const int sy = static_cast<int>((int64_t{y - r.y} * 768) / r.h);
+      bool found = false;
+      for (int dy = -1; dy <= 1 && !found; ++dy) {
+        for (int dx = -1; dx <= 1 && !found; ++dx) {
+          const int px = sx + dx, py = sy + dy;
+          if (px < 0 || py < 0 || px >= 1024 || py >= 768) continue;
+          found = (picture.At(px, py) | 0xFF000000u) == shown;
+        }
+      }
+      if (found) continue;
+      for (int i = 0; i < 4; ++i) {
+        const Region& g = regions[i];
+        if (sx >= g.x0 && sx < g.x1 && sy >= g.y0 && sy < g.y1) {
+          ++wrong[i];
+          break;
+        }
+      }
+    }
+  }
+  std::string report;
+  for (int i = 0; i < 4; ++i) {
+    if (wrong[i] > 0)
+      report += std::string(regions[i].name) + ": " + std::to_string(wrong[i]) + " ";
+  }
+  if (outside > 0) report += "bars: " + std::to_string(outside);
+  return report;
+}
+
+class ScreenSizes : public ::testing::TestWithParam<Size> {
+ protected:
+  void SetUp() override {
+    ResetCrafts();
+    platform_ = MakePlatform(SB_TEST_DATA_DIR);
+    form_ = std::make_unique<Form1>(*platform_);
+    form_->StartUp();
+    const Size& size = GetParam();
+    // Resized as a window manager would, and pumped until the window system
+    // has told SDL and its renderer of the new size (on X11 that comes later).
+    SDL_Window* window = platform_->video().window();
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_AddEventWatch(WatchSize, this);
+    SDL_SetWindowSize(window, size.w, size.h);
+    NoSink sink;
+    for (int i = 0; i < 500 && !resized_; ++i) {
+      platform_->window().Yield(sink);
+      if (!resized_) SDL_Delay(10);
+    }
+    SDL_DelEventWatch(WatchSize, this);
+    // The renderer asked for is the one drawing, not a fallback.
+    if (const char* asked = SDL_getenv("SDL_RENDER_DRIVER")) {
+      SDL_RendererInfo info;
+      ASSERT_EQ(SDL_GetRendererInfo(platform_->video().renderer(), &info), 0);
+      ASSERT_STREQ(info.name, asked);
+    }
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    ASSERT_TRUE(w == size.w && h == size.h) << "the window is " << w << "x" << h;
+  }
+  void TearDown() override {
+    form_.reset();
+    ResetCrafts();
+  }
+  void ExpectWindowShowsPicture(const char* what) {
+    const Size& size = GetParam();
+    const Screenshot picture(*platform_);
+    const std::vector<uint32_t> window = ReadWindow(platform_->video(), size.w, size.h);
+    EXPECT_EQ(Mismatches(picture, window, size), "") << what << " at " << size.w << "x" << size.h;
+  }
+
+  static int WatchSize(void* self, SDL_Event* event) {
+    auto* test = static_cast<ScreenSizes*>(self);
+    if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
+        event->window.data1 == test->GetParam().w && event->window.data2 == test->GetParam().h) {
+      test->resized_ = true;
+    }
+    return 0;
+  }
+
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  std::unique_ptr<Form1> form_;
+  bool resized_ = false;
+};
+
+TEST_P(ScreenSizes, TheWindowShowsThePictureScaled) {
+  const SDL_Rect expected = GetParam().picture;
+  const SDL_Rect placed = sdl::LetterboxRect(GetParam().w, GetParam().h, 1024, 768);
+  EXPECT_TRUE(SDL_RectEquals(&placed, &expected));
+
+  Form1& f = *form_;
+  f.Do_Mouse();
+  f.SelecterRender();
+  ExpectWindowShowsPicture("the selection screen");
+
+  // A battle with craft around the player, hit tints of both kinds, wrecks,
+  // the station and blips on the radar, a target in the target view.
+  f.SpawnCraft("Strike", 0, 100);
+  f.BattleActive = true;
+  f.SelectionActive = false;
+  f.FixedSeed = 5;
+  f.BUILDSTUFF();
+  f.Buildit();
+  for (int i = 2; i <= 50; ++i) {
+    Crafts[i].X = Crafts[0].X + static_cast<float>((i * 37) % 700 - 350);
+    Crafts[i].Y = Crafts[0].Y + static_cast<float>((i * 53) % 700 - 350);
+    Crafts[i].Heading = i * 0.61;
+    if (i % 5 == 0) Crafts[i].ArmourHitTimer = 103;
+    if (i % 7 == 0) Crafts[i].ShieldHitTimer = 103;
+    if (i % 11 == 0) Crafts[i].Armour = -1;
+  }
+  Crafts[1].X = Crafts[0].X + 250;
+  Crafts[1].Y = Crafts[0].Y - 150;
+  Crafts[0].Target = 3;
+  for (int pass = 0; pass < 3; ++pass) {
+    f.AI();
+    f.Physics();
+    f.Renderme();
+  }
+  ExpectWindowShowsPicture("a battle frame");
+
+  // One race left: its banner.
+  for (int i = 1; i <= 50; ++i) {
+    if (Crafts[i].Race != Crafts[0].Race) Crafts[i].Armour = -1;
+  }
+  f.Renderme();
+  ExpectWindowShowsPicture("the win banner");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenSizes,
+    ::testing::Values(Size{1024, 768, {0, 0, 1024, 768}}, Size{1280, 800, {107, 0, 1066, 800}},
+                      Size{1366, 768, {171, 0, 1024, 768}}, Size{1920, 1080, {240, 0, 1440, 1080}},
+                      Size{1600, 1200, {0, 0, 1600, 1200}}, Size{2560, 1440, {320, 0, 1920, 1440}},
+                      Size{800, 600, {0, 0, 800, 600}}),
+    [](const ::testing::TestParamInfo<Size>& param) {
+      return std::to_string(param.param.w) + "x" + std::to_string(param.param.h);
+    });
+
+}  // namespace
+}  // namespace sb::sdltest
