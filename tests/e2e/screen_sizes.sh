@@ -34,7 +34,7 @@ picture_lit() {
     'BEGIN { printf "%d %d %d %d", l + x * s, t + y * s, w * s, h * s }') "$5"
 }
 
-start_game env SDL_AUDIODRIVER=dummy "$game"
+start_game env SDL_AUDIODRIVER=dummy "$game" --seed 5
 wait_until "$e2e_start_bound" picture_lit 0 0 900 90 0.02 ||
   {
     shot "$work/failed.png"
@@ -51,18 +51,37 @@ if [ "$left" -gt 2 ]; then
   screen_lit 0 0 $((left - 2)) "$screen_h" 0 && fail "something drawn in the bar left of the picture"
 fi
 
-# Start: the cursor from the top-left corner to the Start button.
-# Relative moves are in screen pixels; the game's cursor moves in the
-# picture's.
-xdotool mousemove_relative -- -3000 -3000
+# Start, with absolute pointer positions (as a tablet, a touch screen or a
+# virtual machine's pointer sends them): the game's cursor starts at the
+# picture's top-left corner, as does the pointer, and moves by the distance
+# the pointer moves, in the picture's pixels.
+at() { # at X Y: the screen position of the picture's point
+  awk -v s="$scale" -v l="$left" -v t="$top" -v x="$1" -v y="$2" \
+    'BEGIN { printf "%d %d", l + x * s, t + y * s }'
+}
+xdotool mousemove $(at 30 200)
 sleep 0.2
-xdotool mousemove_relative $(awk -v s="$scale" 'BEGIN { printf "%d %d", 60 * s, 380 * s }')
+xdotool mousemove $(at 60 380)
 sleep 0.3
 start_battle() {
   xdotool click 1
   wait_until 3 picture_lit 872 0 128 128 0.05
 }
 wait_until "$e2e_step_bound" start_battle || fail "no radar after Start"
+# The station on the radar: the battle of seed 5 starts with it in view of
+# the radar, drawn in its own grey and orange, which neither the radar's
+# green rings nor its frame have.
+station_on_radar() {
+  shot "$work/radar.png"
+  local n
+  read -r x y < <(at 880 8)
+  read -r x1 y1 < <(at 992 120)
+  n=$(convert "$work/radar.png" -crop "$((x1 - x))x$((y1 - y))+$x+$y" +repage \
+    -fx 'r > 0.35 && g > 0.2 && abs(r - g) < 0.35 && r >= b ? 1 : 0' -format "%[fx:mean*w*h]" info:)
+  echo "station pixels on the radar: $n"
+  above "$n" "$(awk -v s="$scale" 'BEGIN { print 25 * s * s }')"
+}
+wait_until "$e2e_step_bound" station_on_radar || fail "no station on the radar"
 wait_until "$e2e_step_bound" picture_lit 872 140 152 220 0.02 || fail "no cockpit panel"
 xdotool key Escape
 finish_game "$e2e_step_bound"

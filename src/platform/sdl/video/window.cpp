@@ -205,7 +205,8 @@ void Video::Release() {
     picture_ = nullptr;
   }
   if (window_ != nullptr) {
-    SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_SetWindowGrab(window_, SDL_FALSE);
+    SDL_ShowCursor(SDL_ENABLE);
     SDL_DestroyWindow(window_);
     window_ = nullptr;
   }
@@ -279,6 +280,13 @@ double Video::pictureScale() {
 void Video::ToggleFullscreen() {
   if (window_ == nullptr) return;
   canvas_.Flush();
+  // Where the pointer is over the picture, as a fraction of it, to put it
+  // back there in the new window.
+  const SDL_Rect before = PictureInWindow();
+  int px = 0, py = 0;
+  SDL_GetMouseState(&px, &py);
+  const double fx = before.w > 0 ? static_cast<double>(px - before.x) / before.w : 0;
+  const double fy = before.h > 0 ? static_cast<double>(py - before.y) / before.h : 0;
   const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
   if (full) {
     SDL_SetWindowFullscreen(window_, 0);
@@ -293,13 +301,34 @@ void Video::ToggleFullscreen() {
   FitWindowToDrawnSize(window_);
   WindowChanged();
   canvas_.ForgetShownFrame();
+  if (captureWanted_) {
+    const SDL_Rect after = PictureInWindow();
+    SDL_WarpMouseInWindow(window_, after.x + static_cast<int>(fx * after.w),
+                          after.y + static_cast<int>(fy * after.h));
+  }
 }
 
 void Video::SetMouseCaptured(bool captured) {
   captureWanted_ = captured;
   if (window_ == nullptr) return;
-  // Not every video driver has relative mode; movement is still reported.
-  SDL_SetRelativeMouseMode(captured ? SDL_TRUE : SDL_FALSE);
+  // The system's pointer is hidden and kept over the picture; the game moves
+  // its own cursor by the distance the pointer moved. That works alike for
+  // devices that report movement (a mouse) and those that report positions
+  // (a tablet, a touch screen, a virtual machine's or remote desktop's
+  // pointer), which relative mouse mode would not hear.
+  SDL_ShowCursor(captured ? SDL_DISABLE : SDL_ENABLE);
+  // Kept in the window, not in the picture: pointer barriers would also stop
+  // the positions that tablets and remote desktops report.
+  SDL_SetWindowGrab(window_, captured ? SDL_TRUE : SDL_FALSE);
+  if (captured && !pointerPlaced_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0) {
+    // The game's cursor starts at the picture's top-left corner: so does the
+    // pointer (once the window is there to take it). The cursor then never
+    // runs ahead of the pointer towards an edge, so the window's edge never
+    // stops it short of the picture's.
+    const SDL_Rect picture = PictureInWindow();
+    SDL_WarpMouseInWindow(window_, picture.x, picture.y);
+    pointerPlaced_ = true;
+  }
 }
 
 bool Video::CanShowMessages() {
@@ -314,7 +343,8 @@ bool Video::CanShowMessages() {
 
 void Video::StepAside() {
   if (window_ == nullptr) return;
-  SDL_SetRelativeMouseMode(SDL_FALSE);
+  SDL_SetWindowGrab(window_, SDL_FALSE);
+  SDL_ShowCursor(SDL_ENABLE);
   SDL_SetWindowFullscreen(window_, 0);
   SDL_HideWindow(window_);
 }

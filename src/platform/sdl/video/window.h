@@ -82,6 +82,7 @@ class Video {
   Canvas canvas_;
   int width_ = 1024, height_ = 768;
   bool captureWanted_ = false;
+  bool pointerPlaced_ = false;
 };
 
 }  // namespace sb::sdl
