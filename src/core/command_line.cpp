@@ -1,7 +1,10 @@
 #include "core/command_line.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
+#include "core/quoted.h"
 #include "core/version.h"
 
 namespace sb {
@@ -63,8 +66,8 @@ std::string Apply(const OptionName& o, const std::string& value, CommandLine& ou
       if (out.seed) return once(true);
       const std::optional<uint64_t> seed = ParseSeed(value);
       if (!seed) {
-        return Problem("--seed needs a whole number from 0 to 18446744073709551615, not '" + value +
-                       "'");
+        return Problem("--seed needs a whole number from 0 to 18446744073709551615, not " +
+                       Quoted(value));
       }
       out.seed = seed;
       return "";
@@ -108,7 +111,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (option == nullptr) {
       const bool looksLikeOption = !arg.empty() && arg[0] == '-';
       result.error =
-          Problem((looksLikeOption ? "unknown option '" : "unexpected argument '") + name + "'");
+          Problem((looksLikeOption ? "unknown option " : "unexpected argument ") + Quoted(name));
       return result;
     }
     std::string value;
@@ -183,6 +186,15 @@ std::string HelpText() {
 
 std::string VersionText() {
   return std::string("spacebattle ") + GameVersion() + "\n";
+}
+
+std::string PrintText(std::FILE* out, const std::string& text) {
+  errno = 0;
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  if (std::fflush(out) == 0 && written && !std::ferror(out)) return "";
+  const int reason = errno;
+  return std::string("spacebattle: cannot write to standard output") +
+         (reason != 0 ? std::string(" (") + std::strerror(reason) + ")" : "");
 }
 
 }  // namespace sb

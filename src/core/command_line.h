@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,5 +37,10 @@ std::string HelpText();
 
 // The text of --version.
 std::string VersionText();
+
+// Writes `text` (--help, --version) to `out`, standard output, and flushes
+// it; returns "" or the line to show when it could not be written (a full
+// disk, for one).
+std::string PrintText(std::FILE* out, const std::string& text);
 
 }  // namespace sb

@@ -50,18 +50,20 @@ class Reader {
     at_ += n;
     return true;
   }
-  // False when the bytes end, or the value needs more than 32 bits.
-  bool VarU32(uint32_t& v) {
+  enum class Varint { Ok, Truncated, NotShortest, TooLarge };
+  Varint VarU32(uint32_t& v) {
     v = 0;
     for (int shift = 0; shift < 35; shift += 7) {
       uint8_t b = 0;
-      if (!U8(b)) return false;
-      if (shift == 28 && (b & 0x70) != 0) return false;
+      if (!U8(b)) return Varint::Truncated;
+      if (shift == 28 && (b & 0x70) != 0) return Varint::TooLarge;
       v |= static_cast<uint32_t>(b & 0x7F) << shift;
-      // The shortest form only: a last byte of 0 after others is padding.
-      if ((b & 0x80) == 0) return shift == 0 || b != 0;
+      if ((b & 0x80) == 0) {
+        // A last byte of 0 after others is padding: not the shortest form.
+        return shift == 0 || b != 0 ? Varint::Ok : Varint::NotShortest;
+      }
     }
-    return false;
+    return Varint::TooLarge;
   }
 
  private:
@@ -110,34 +112,65 @@ std::string DecodeHeader(Reader& r, Demo& d) {
 std::string DecodeKeys(Reader& r, Demo& d) {
   uint32_t passes = 0, runs = 0;
   if (!r.U32(passes) || !r.U32(runs)) return "truncated key list";
-  if (passes > kMaxPasses) return "absurd pass count " + std::to_string(passes);
-  if (runs > passes || runs > r.left() / kMinRunBytes) {
-    return "absurd key run count " + std::to_string(runs);
+  if (passes > kMaxPasses) {
+    return "pass count " + std::to_string(passes) + " is over the limit of " +
+           std::to_string(kMaxPasses);
   }
-  d.keys.reserve(passes);
+  // Every run holds at least one pass.
+  if (runs > passes) {
+    return "more key runs (" + std::to_string(runs) + ") than passes (" + std::to_string(passes) +
+           ")";
+  }
+  // Counts are held against the bytes left before anything is allocated:
+  // the runs, then the check values the pass count calls for.
+  const size_t left = r.left();
+  if (runs > left / kMinRunBytes) {
+    return "key run count " + std::to_string(runs) + " cannot fit in the " + std::to_string(left) +
+           " bytes left";
+  }
+  const uint64_t checks = Demo::ExpectedChecks(passes, d.endedByError);
+  if (uint64_t{runs} * kMinRunBytes + 4 + checks * 8 > left) {
+    return "pass count " + std::to_string(passes) + " calls for " + std::to_string(checks) +
+           " check values, more than the " + std::to_string(left) + " bytes left can hold";
+  }
   for (uint32_t i = 0; i < runs; ++i) {
+    const std::string run = "key run " + std::to_string(i);
     uint16_t mask = 0;
     uint32_t length = 0;
-    if (!r.U16(mask) || !r.VarU32(length)) return "truncated key list";
-    if ((mask & ~kUsedKeyBits) != 0) return "key run " + std::to_string(i) + " holds unknown keys";
+    if (!r.U16(mask)) return "truncated key list";
+    switch (r.VarU32(length)) {
+      case Reader::Varint::Ok:
+        break;
+      case Reader::Varint::Truncated:
+        return "truncated key list";
+      case Reader::Varint::NotShortest:
+        return run + ": length not in its shortest varint form";
+      case Reader::Varint::TooLarge:
+        return run + ": length varint over 32 bits";
+    }
+    if ((mask & ~kUsedKeyBits) != 0) return run + " holds unknown keys";
     // Runs are as long as they can be: one file for one battle.
-    if (i > 0 && mask == d.keys.back()) {
-      return "key run " + std::to_string(i) + " repeats the keys before it";
+    if (i > 0 && mask == d.keyRuns().back().mask) return run + " repeats the keys before it";
+    if (length == 0) return run + " has length 0";
+    if (length > passes - d.passes()) {
+      return run + " runs past the pass count " + std::to_string(passes);
     }
-    if (length == 0 || length > passes - d.keys.size()) {
-      return "key run " + std::to_string(i) + " has a bad length";
-    }
-    d.keys.insert(d.keys.end(), length, mask);
+    d.AddPasses(mask, length);
   }
-  if (d.keys.size() != passes) return "key runs cover fewer passes than the demo has";
+  if (d.passes() != passes) {
+    return "key runs cover " + std::to_string(d.passes()) + " of the " + std::to_string(passes) +
+           " passes";
+  }
   return "";
 }
 
 std::string DecodeChecks(Reader& r, Demo& d) {
   uint32_t count = 0;
   if (!r.U32(count)) return "truncated check values";
-  if (count != Demo::ExpectedChecks(d.passes(), d.endedByError)) {
-    return "wrong number of check values (" + std::to_string(count) + ")";
+  const size_t expected = Demo::ExpectedChecks(d.passes(), d.endedByError);
+  if (count != expected) {
+    return "wrong number of check values: " + std::to_string(count) + " for " +
+           std::to_string(d.passes()) + " passes, not " + std::to_string(expected);
   }
   if (count > r.left() / 8) return "truncated check values";
   d.checks.resize(count);
@@ -146,6 +179,16 @@ std::string DecodeChecks(Reader& r, Demo& d) {
 }
 
 }  // namespace
+
+void Demo::AddPasses(KeyMask mask, uint32_t length) {
+  if (length == 0) return;
+  if (!keyRuns_.empty() && keyRuns_.back().mask == mask) {
+    keyRuns_.back().length += length;
+  } else {
+    keyRuns_.push_back({mask, length});
+  }
+  passes_ += length;
+}
 
 size_t Demo::ExpectedChecks(uint32_t passes, bool endedByError) {
   // A battle that failed in its last pass has no state after it.
@@ -172,15 +215,10 @@ std::vector<uint8_t> Encode(const Demo& d) {
   w.U16(static_cast<uint16_t>(d.design));
   w.U8(d.endedByError ? kFlagEndedByError : 0);
   w.U32(d.passes());
-  uint32_t runs = 0;
-  for (size_t i = 0; i < d.keys.size(); ++i) runs += (i == 0 || d.keys[i] != d.keys[i - 1]) ? 1 : 0;
-  w.U32(runs);
-  for (size_t i = 0; i < d.keys.size();) {
-    size_t end = i + 1;
-    while (end < d.keys.size() && d.keys[end] == d.keys[i]) ++end;
-    w.U16(d.keys[i]);
-    w.VarU32(static_cast<uint32_t>(end - i));
-    i = end;
+  w.U32(static_cast<uint32_t>(d.keyRuns().size()));
+  for (const KeyRun& run : d.keyRuns()) {
+    w.U16(run.mask);
+    w.VarU32(run.length);
   }
   w.U32(static_cast<uint32_t>(d.checks.size()));
   for (uint64_t check : d.checks) w.U64(check);

@@ -22,20 +22,37 @@ inline constexpr int kMaxDesignIndex = 40;
 // Bit i of a key mask is keys::kBattleKeys[i].
 using KeyMask = uint16_t;
 
+// The same keys held for `length` passes in a row.
+struct KeyRun {
+  KeyMask mask = 0;
+  uint32_t length = 0;
+  bool operator==(const KeyRun&) const = default;
+};
+
 struct Demo {
   std::string gameVersion;
   uint64_t seed = 0;
   int16_t design = 1;
   // The battle ended with a run-time error during its last pass.
   bool endedByError = false;
-  std::vector<KeyMask> keys;  // one per pass
   // State after passes 60, 120, ...; then, unless the battle ended by an
   // error, the state at its end.
   std::vector<uint64_t> checks;
 
-  uint32_t passes() const { return static_cast<uint32_t>(keys.size()); }
+  // The battle keys of every pass, kept run-length coded as on file (a
+  // run's mask differs from the one before it): a demo costs memory in
+  // proportion to its size, not to its length.
+  const std::vector<KeyRun>& keyRuns() const { return keyRuns_; }
+  uint32_t passes() const { return passes_; }
+  // Adds `length` passes with keys `mask` at the end.
+  void AddPasses(KeyMask mask, uint32_t length = 1);
+
   // How many check values a demo of this length holds.
   static size_t ExpectedChecks(uint32_t passes, bool endedByError);
+
+ private:
+  std::vector<KeyRun> keyRuns_;
+  uint32_t passes_ = 0;
 };
 
 // The file's bytes.

@@ -47,15 +47,20 @@ void DemoPlayer::BeforeBattlePass(Form1& form) {
   if (done == demo_.passes()) {
     if (demo_.endedByError) {
       departed_ = true;
-      err_ << DemoProblem(path_, "the run-time error recorded in pass " + std::to_string(done) +
-                                     " did not happen")
+      const std::string when =
+          done == 0 ? "before the first pass" : "in pass " + std::to_string(done);
+      err_ << DemoProblem(path_, "the run-time error recorded " + when + " did not happen")
            << std::endl;
       End(form, 1);
     }
     Check(form, demo_.checks.back(), done);
     End(form, 0);
   }
-  const KeyMask mask = demo_.keys[done];
+  // The keys of pass done + 1, from the run that holds it.
+  const std::vector<KeyRun>& runs = demo_.keyRuns();
+  while (passesOfRun_ == runs.at(run_).length) ++run_, passesOfRun_ = 0;
+  const KeyMask mask = runs.at(run_).mask;
+  ++passesOfRun_;
   for (size_t i = 0; i < std::size(keys::kBattleKeys); ++i) {
     form.KeyDown[keys::kBattleKeys[i]] = (mask & (1u << i)) != 0;
   }
@@ -63,13 +68,27 @@ void DemoPlayer::BeforeBattlePass(Form1& form) {
 }
 
 void DemoPlayer::Check(Form1& form, uint64_t expected, uint32_t atPass) {
-  if (BattleCheckValue(form) == expected) return;
+  if (BattleCheckValue(form) == expected) {
+    matchedAfter_ = atPass;
+    return;
+  }
   departed_ = true;
-  const uint32_t after = atPass > kCheckInterval ? atPass - kCheckInterval : 0;
-  err_ << DemoProblem(path_, "the battle departed from the recording at pass " +
-                                 std::to_string(atPass) + " (it still matched after pass " +
-                                 std::to_string(after) + ")")
-       << std::endl;
+  std::string what = "the battle departed from the recording ";
+  if (atPass == 0) {
+    what += "before its first pass";
+  } else {
+    what += "at pass " + std::to_string(atPass) + " (";
+    if (!matchedAfter_) {
+      what += "the first check";
+    } else if (*matchedAfter_ == atPass) {
+      // The final check of a demo ending on a multiple of 60 passes.
+      what += "the demo's two check values for this pass disagree";
+    } else {
+      what += "it still matched after pass " + std::to_string(*matchedAfter_);
+    }
+    what += ")";
+  }
+  err_ << DemoProblem(path_, what) << std::endl;
   End(form, 1);
 }
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ class DemoPlayer : public BattleHooks {
   bool timed_;
   bool departed_ = false;
   uint32_t passesDone_ = 0;
+  // Where the keys of the next pass are: a run and how much of it is shown.
+  size_t run_ = 0;
+  uint32_t passesOfRun_ = 0;
+  // The last pass whose check value agreed.
+  std::optional<uint32_t> matchedAfter_;
   std::vector<double> frameSeconds_;
   std::chrono::steady_clock::time_point lastFrame_;
 };

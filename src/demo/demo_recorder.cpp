@@ -31,7 +31,7 @@ void DemoRecorder::BattleReady(Form1& form) {
 void DemoRecorder::BeforeBattlePass(Form1& form) {
   const uint32_t done = demo_.passes();
   if (done > 0 && done % kCheckInterval == 0) demo_.checks.push_back(BattleCheckValue(form));
-  demo_.keys.push_back(BattleKeysHeld(form));
+  demo_.AddPasses(BattleKeysHeld(form));
 }
 
 std::string DemoRecorder::ProgramEnding(Form1& form, bool byError) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/quoted.h"
+
 namespace sb::demo {
 
 FrameStats ComputeFrameStats(std::vector<double> frameSeconds) {
@@ -26,7 +28,7 @@ std::string FrameStatsLine(const std::string& path, const FrameStats& s) {
   std::snprintf(line, sizeof line,
                 "%zu frames, %.2f s, %.1f fps, median %.2f ms, 99th percentile %.2f ms", s.frames,
                 s.seconds, s.fps, s.medianMs, s.p99Ms);
-  return "timedemo " + path + ": " + line;
+  return "timedemo " + Quoted(path) + ": " + line;
 }
 
 }  // namespace sb::demo

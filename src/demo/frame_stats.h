@@ -17,7 +17,7 @@ struct FrameStats {
 
 FrameStats ComputeFrameStats(std::vector<double> frameSeconds);
 
-// One line, e.g. "timedemo x.sbd: 3600 frames, 11.52 s, 312.5 fps, median
+// One line, e.g. "timedemo 'x.sbd': 3600 frames, 11.52 s, 312.5 fps, median
 // 3.10 ms, 99th percentile 4.02 ms".
 std::string FrameStatsLine(const std::string& path, const FrameStats& stats);
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "core/quoted.h"
+
 namespace sb {
 namespace {
 
@@ -102,6 +106,54 @@ TEST(CommandLine, HelpListsEveryOptionAndEveryBattleKey) {
   }
   EXPECT_EQ(VersionText().rfind("spacebattle ", 0), 0u);
   EXPECT_EQ(VersionText().back(), '\n');
+}
+
+TEST(CommandLine, ArgumentsInMessagesAreQuotedEscapedAndShortened) {
+  // One line whatever the argument holds.
+  EXPECT_EQ(Parse({"--seed", "1\n2"}).error,
+            "spacebattle: --seed needs a whole number from 0 to 18446744073709551615, not "
+            "'1\\n2' (try --help)");
+  EXPECT_EQ(Parse({"a\x1b[2Jb\tc\rd\x7f"}).error,
+            "spacebattle: unexpected argument 'a\\x1b[2Jb\\tc\\rd\\x7f' (try --help)");
+  EXPECT_EQ(Quoted("it's a\\b"), "'it\\'s a\\\\b'");
+  EXPECT_EQ(Quoted(""), "''");
+  // UTF-8 stays; bytes that are not UTF-8, and C1 controls, are escaped.
+  EXPECT_EQ(Quoted("d\xc3\xa9mo \xe2\x82\xac \xf0\x9f\x9a\x80"),
+            "'d\xc3\xa9mo \xe2\x82\xac \xf0\x9f\x9a\x80'");
+  EXPECT_EQ(Quoted("\xff\xc3(\xc2\x9b\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe2\x82"),
+            "'\\xff\\xc3(\\xc2\\x9b\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80\\xe2\\x82'");
+
+  // Long ones keep their start and end around "...".
+  const std::string fits(kQuotedMaxCharacters, 'a');
+  EXPECT_EQ(Quoted(fits), "'" + fits + "'");
+  const std::string shown =
+      Quoted(std::string(60, 'h') + std::string(1000, 'm') + std::string(37, 't'));
+  EXPECT_EQ(shown, "'" + std::string(60, 'h') + "..." + std::string(37, 't') + "'");
+  EXPECT_EQ(Quoted(std::string(100000, 'x') + "\n").size(), kQuotedMaxCharacters + 2 + 1);
+  // Characters, not bytes, are counted and never split.
+  std::string euros;
+  for (int i = 0; i < 101; ++i) euros += "\xe2\x82\xac";
+  const std::string cut = Quoted(euros);
+  EXPECT_EQ(cut.size(), 2 + 97 * 3 + 3u);
+  EXPECT_NE(cut.find("\xe2\x82\xac...\xe2\x82\xac"), std::string::npos);
+  EXPECT_EQ(
+      Parse({"--" + std::string(100000, 'z')}).error.size(),
+      std::string("spacebattle: unknown option '' (try --help)").size() + kQuotedMaxCharacters);
+}
+
+TEST(CommandLine, HelpThatCannotBeWrittenIsReported) {
+  char buffer[64];
+  std::FILE* small = fmemopen(buffer, sizeof buffer, "w");
+  ASSERT_NE(small, nullptr);
+  std::setvbuf(small, nullptr, _IONBF, 0);
+  const std::string problem = PrintText(small, HelpText());
+  std::fclose(small);
+  EXPECT_EQ(problem.rfind("spacebattle: cannot write to standard output", 0), 0u) << problem;
+
+  std::FILE* roomy = fmemopen(nullptr, 4096, "w");
+  ASSERT_NE(roomy, nullptr);
+  EXPECT_EQ(PrintText(roomy, VersionText()), "");
+  std::fclose(roomy);
 }
 
 }  // namespace

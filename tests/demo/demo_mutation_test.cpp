@@ -19,17 +19,30 @@ std::vector<uint8_t> Original() {
   KeyMask mask = 0;
   for (int i = 0; i < 700; ++i) {
     if (rng() % 9 == 0) mask = static_cast<KeyMask>(rng() & 0x7FF);
-    d.keys.push_back(mask);
+    d.AddPasses(mask);
   }
   d.checks.assign(Demo::ExpectedChecks(700, false), 0x0123456789ABCDEFull);
   return Encode(d);
 }
 
+// Offsets of the pass count and the key run count in Original().
+constexpr size_t kCountFields[] = {27, 31};
+
 // One random damage: flipped bits, overwritten, inserted or removed bytes,
-// a cut, or a large count written over a field.
+// a cut, another pass or run count, or a large count written over a field.
 void Mutate(std::vector<uint8_t>& b, std::mt19937& rng) {
   const auto at = [&] { return b.empty() ? 0 : rng() % b.size(); };
-  switch (rng() % 6) {
+  switch (rng() % 7) {
+    case 5: {
+      const size_t field = kCountFields[rng() % 2];
+      const auto random = static_cast<uint32_t>(rng());
+      const uint32_t values[] = {0, 1, 699, 701, kMaxPasses, kMaxPasses + 1, random, random % 2000};
+      const uint32_t v = values[rng() % std::size(values)];
+      for (size_t i = 0; i < 4 && field + i < b.size(); ++i) {
+        b[field + i] = static_cast<uint8_t>(v >> (8 * i));
+      }
+      break;
+    }
     case 0:
       if (!b.empty()) b[at()] ^= static_cast<uint8_t>(1u << (rng() % 8));
       break;
@@ -78,7 +91,9 @@ TEST(DemoMutation, DamagedDemosAreRefusedOrConsistent) {
     ASSERT_EQ(d.checks.size(), Demo::ExpectedChecks(d.passes(), d.endedByError));
     ASSERT_GE(d.design, 1);
     ASSERT_LE(d.design, kMaxDesignIndex);
-    for (KeyMask m : d.keys) ASSERT_EQ(m & ~0x7FF, 0);
+    for (const KeyRun& run : d.keyRuns()) ASSERT_EQ(run.mask & ~0x7FF, 0);
+    // What was read takes no more room than the bytes it came from.
+    ASSERT_LE(d.keyRuns().size() * 3 + d.checks.size() * 8, bytes.size());
     // What was read writes back to the very same bytes.
     ASSERT_EQ(Encode(d), bytes) << "round " << round;
   }

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <sstream>
 
+#include "core/battle_hash.h"
 #include "core/craft.h"
 #include "core/entry.h"
 #include "core/key_codes.h"
@@ -61,6 +63,21 @@ void PlayScript(headless::HeadlessPlatform& p, int endAt, Ending end) {
   };
 }
 
+std::vector<KeyMask> KeysOf(const Demo& d) {
+  std::vector<KeyMask> keys;
+  for (const KeyRun& run : d.keyRuns()) keys.insert(keys.end(), run.length, run.mask);
+  return keys;
+}
+
+// `d` with other keys.
+Demo WithKeys(const Demo& d, const std::vector<KeyMask>& keys) {
+  Demo changed;
+  changed.gameVersion = d.gameVersion, changed.seed = d.seed, changed.design = d.design;
+  changed.endedByError = d.endedByError, changed.checks = d.checks;
+  for (KeyMask k : keys) changed.AddPasses(k);
+  return changed;
+}
+
 struct Played {
   int status = 0;
   std::string out, err;
@@ -111,9 +128,7 @@ TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameState) {
   // Escape pressed at yield 400 is seen one pass late.
   EXPECT_EQ(d.passes(), 400u - 43u + 1u);
   EXPECT_EQ(d.checks.size(), d.passes() / 60 + 1);
-  int changes = 0;
-  for (size_t i = 1; i < d.keys.size(); ++i) changes += d.keys[i] != d.keys[i - 1] ? 1 : 0;
-  EXPECT_GT(changes, 50);
+  EXPECT_GT(d.keyRuns().size(), 50u);
 
   const Played r = PlayBack(path_, d);
   EXPECT_EQ(r.err, "");
@@ -152,14 +167,14 @@ TEST_F(DemoSession, ADepartureIsReportedAtTheFirstCheckThatDiffers) {
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.departed);
   EXPECT_EQ(r.shown, 120u);
-  EXPECT_EQ(r.err, "spacebattle: demo " + path_ +
-                       ": the battle departed from the recording at pass 120 (it still matched "
+  EXPECT_EQ(r.err, "spacebattle: demo '" + path_ +
+                       "': the battle departed from the recording at pass 120 (it still matched "
                        "after pass 60)\n");
 
   // A different key in one pass is found at the next check.
-  changed = d;
-  changed.keys[130] ^= 1;
-  r = PlayBack(path_, changed);
+  std::vector<KeyMask> keys = KeysOf(d);
+  keys[130] ^= 1;
+  r = PlayBack(path_, WithKeys(d, keys));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.shown, 180u);
 
@@ -169,6 +184,62 @@ TEST_F(DemoSession, ADepartureIsReportedAtTheFirstCheckThatDiffers) {
   r = PlayBack(path_, changed);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.shown, d.passes());
+
+  // Before the first check there is no earlier one to name.
+  changed = d;
+  changed.checks[0] ^= 1;
+  r = PlayBack(path_, changed);
+  EXPECT_EQ(r.err, "spacebattle: demo '" + path_ +
+                       "': the battle departed from the recording at pass 60 (the first check)\n");
+}
+
+// Forwards to another hook and notes the check value before the first pass.
+class CheckAtStart : public BattleHooks {
+ public:
+  explicit CheckAtStart(BattleHooks& inner) : inner_(inner) {}
+  int16_t DesignToStart(Form1& f) override { return inner_.DesignToStart(f); }
+  void BattleReady(Form1& f) override { inner_.BattleReady(f); }
+  void BeforeBattlePass(Form1& f) override {
+    if (!value) value = BattleCheckValue(f);
+    inner_.BeforeBattlePass(f);
+  }
+  std::string ProgramEnding(Form1& f, bool byError) override {
+    return inner_.ProgramEnding(f, byError);
+  }
+  std::optional<uint64_t> value;
+
+ private:
+  BattleHooks& inner_;
+};
+
+TEST_F(DemoSession, ADemoOfNoPassesChecksTheBattleAsItIsSetUp) {
+  // No passes and a wrong check value: the set-up differs.
+  Demo none = WithKeys(Record(100, Ending::Escape), {});
+  none.checks = {0};
+  headless::HeadlessPlatform p;
+  p.recording = false;
+  std::ostringstream out, err;
+  DemoPlayer player(path_, none, out, err, false);
+  CheckAtStart start(player);
+  EXPECT_EQ(RunGame(p, err, GameSetup{&start, std::nullopt}), 1);
+  EXPECT_EQ(err.str(), "spacebattle: demo '" + path_ +
+                           "': the battle departed from the recording before its first pass\n");
+
+  // With the right one the show ends at once, as recorded.
+  ASSERT_TRUE(start.value.has_value());
+  none.checks = {*start.value};
+  Played r = PlayBack(path_, none);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.shown, 0u);
+
+  // A battle whose set-up failed: replayed where set-up works, it says so.
+  none.endedByError = true;
+  none.checks.clear();
+  r = PlayBack(path_, none);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "spacebattle: demo '" + path_ +
+                       "': the run-time error recorded before the first pass did not happen\n");
 }
 
 TEST_F(DemoSession, ADesignOutsideTheCatalogueEndsBeforeTheBattle) {
@@ -178,7 +249,7 @@ TEST_F(DemoSession, ADesignOutsideTheCatalogueEndsBeforeTheBattle) {
   std::ostringstream out, err;
   DemoPlayer player(path_, d, out, err, false);
   EXPECT_EQ(RunGame(p, err, GameSetup{&player, std::nullopt}), 2);
-  EXPECT_EQ(err.str(), "spacebattle: demo " + path_ + ": design index 30 out of range\n");
+  EXPECT_EQ(err.str(), "spacebattle: demo '" + path_ + "': design index 30 out of range\n");
   EXPECT_TRUE(p.deviceReleased);
   EXPECT_EQ(Crafts[0].Name, "");  // no battle was built
 }
@@ -231,8 +302,8 @@ TEST_F(DemoSession, ARunTimeErrorStillWritesTheDemoThatReproducesIt) {
   // Where it is mended, the playback says the error did not happen.
   const Played mended = PlayBack(path_, read.demo);
   EXPECT_EQ(mended.status, 1);
-  EXPECT_EQ(mended.err, "spacebattle: demo " + path_ +
-                            ": the run-time error recorded in pass 150 did not happen\n");
+  EXPECT_EQ(mended.err, "spacebattle: demo '" + path_ +
+                            "': the run-time error recorded in pass 150 did not happen\n");
 }
 
 TEST_F(DemoSession, NoBattleNoDemo) {

@@ -47,13 +47,12 @@ int main(int argc, char** argv) {
     return sb::kUsageExitStatus;
   }
   const sb::CommandLine& options = parsed.options;
-  if (options.help) {
-    std::cout << sb::HelpText();
-    return 0;
-  }
-  if (options.version) {
-    std::cout << sb::VersionText();
-    return 0;
+  if (options.help || options.version) {
+    const std::string problem =
+        sb::PrintText(stdout, options.help ? sb::HelpText() : sb::VersionText());
+    if (problem.empty()) return 0;
+    std::cerr << problem << '\n';
+    return 1;
   }
 
   // A demo to show is read whole before any window opens.

@@ -60,6 +60,8 @@ class Audio {
 
   const std::string& soundFont() const { return soundFont_; }
   bool silent() const { return silent_; }
+  // False when asked to run unheard (a timed demo): no music is made at all.
+  bool audible() const { return audible_; }
 
  private:
   bool TryOpen();

@@ -16,6 +16,9 @@ namespace sb::sdl {
 
 void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint32_t /*channels*/) {
   audio_.Open();
+  // Unheard, the music is not made: no sound font is read, no synthesizer
+  // started, and no tune plays.
+  if (!audio_.audible()) return;
   // A damaged sound font plays silence without a word from the synthesizer:
   // it ends the game like a missing one.
   const std::string fault = SoundFontFault(audio_.soundFont());
@@ -69,6 +72,7 @@ void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int6
   auto tune = std::dynamic_pointer_cast<SdlSegment>(segment);
   if (!tune) Fail(ErrorKind::PlatformCall, "no music to play");
   if (!audio_.isOpen()) Fail(ErrorKind::PlatformCall, "music played after sound ended");
+  if (!audio_.audible()) return;
   // The tune playing (if any) is replaced, which ends it.
   if (current_ && synth_.Sounding()) audio_.FlagMusicEnded();
   synth_.Play(tune->midi(), tune->Path());

@@ -2,14 +2,53 @@
 
 #include <fluidsynth.h>
 
+#include <iostream>
+#include <mutex>
 #include <utility>
 
+#include "core/quoted.h"
 #include "platform/sdl/system/background_priority.h"
 
 namespace sb::sdl {
 
+namespace {
+
+// FluidSynth's own messages are kept, not printed: the first one while a
+// sound font is read says what is wrong with it, and the game reports that
+// in one line of its own. Later ones (during play) are dropped, as are
+// information and debugging notes.
+std::mutex messageMutex;
+std::string firstMessage;
+
+void KeepMessage(int level, const char* message, void* /*data*/) {
+  // Information and debugging notes are not complaints.
+  if (level != FLUID_PANIC && level != FLUID_ERR && level != FLUID_WARN) return;
+  const std::lock_guard<std::mutex> lock(messageMutex);
+  if (firstMessage.empty() && message != nullptr) firstMessage = message;
+}
+
+void HandleMessages() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+      fluid_set_log_function(level, &KeepMessage, nullptr);
+    }
+  });
+  const std::lock_guard<std::mutex> lock(messageMutex);
+  firstMessage.clear();
+}
+
+// The first message since HandleMessages, shown safely: "" or ": 'TEXT'".
+std::string TakeMessage() {
+  const std::lock_guard<std::mutex> lock(messageMutex);
+  return firstMessage.empty() ? "" : ": " + Quoted(std::exchange(firstMessage, ""));
+}
+
+}  // namespace
+
 LoadedSynth MakeSynth(const std::string& soundFont, int sampleRate) {
   LoadedSynth made;
+  HandleMessages();
   made.settings = new_fluid_settings();
   if (made.settings == nullptr) {
     made.error = "cannot make the music synthesizer";
@@ -23,7 +62,10 @@ LoadedSynth MakeSynth(const std::string& soundFont, int sampleRate) {
   if (made.synth == nullptr) {
     made.error = "cannot make the music synthesizer";
   } else if (fluid_synth_sfload(made.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-    made.error = "cannot load sound font " + soundFont;
+    made.error = "cannot load sound font " + soundFont + TakeMessage();
+  } else if (const std::string warning = TakeMessage(); !warning.empty()) {
+    // Read, with complaints: the music plays as far as the font allows.
+    std::cerr << "spacebattle: warning: sound font " + soundFont + warning + "\n" << std::flush;
   }
   if (!made.error.empty()) {
     std::string error = std::move(made.error);

@@ -170,5 +170,28 @@ TEST(AudioFallback, WithoutASoundDeviceOneWarningAndTheGameRunsSilent) {
   EXPECT_NE(missing.find(folder.path().string() + "/sfx/fly.wav"), std::string::npos) << missing;
 }
 
+TEST(AudioUnheard, ATimedDemoNeitherReadsTheSoundFontNorStartsTheSynthesizer) {
+  // A data folder without a sound font: heard, InitAudio fails naming it.
+  ScratchFolder folder;
+  WriteFile(folder.File("tune.mid"),
+            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+  auto platform =
+      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
+                                                            .dataFolder = folder.path().string(),
+                                                            .pacePresents = false,
+                                                            .sound = false});
+  Music& music = platform->music();
+  EXPECT_EQ(FailureOf([&] { music.InitAudio(63, 7, 128); }), "");
+  const SegmentRef tune = music.LoadSegment(folder.File("tune.mid"));
+  music.PlaySegmentEx(tune, kSegfDefault, 0);
+  EXPECT_FALSE(music.IsPlaying(tune));
+  NoSink sink;
+  for (int n = 0; n < 50; ++n) {
+    ASSERT_EQ(FailureOf([&] { platform->window().Yield(sink); }), "") << "yield " << n;
+    SDL_Delay(2);
+  }
+  EXPECT_EQ(platform->sdlMusic().StartFrame(), -1);
+}
+
 }  // namespace
 }  // namespace sb::sdltest

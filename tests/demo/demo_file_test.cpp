@@ -1,0 +1,224 @@
+// Demo files on disk: a recording replaces nothing but a regular file and
+// touches no file it did not make; reading refuses what is not a regular
+// file at once and costs memory in proportion to the file, not to what the
+// file claims. Everything happens in a folder of the test's own.
+#include "demo/demo_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+
+namespace sb::demo {
+namespace {
+
+namespace fs = std::filesystem;
+
+Demo SmallDemo() {
+  Demo d;
+  d.gameVersion = "1.0.0";
+  d.seed = 31;
+  d.design = 4;
+  for (uint32_t i = 0; i < 200; ++i) d.AddPasses(static_cast<KeyMask>(i / 7 % 5));
+  d.checks.assign(Demo::ExpectedChecks(200, false), 0xABCDEF);
+  return d;
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Put(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The peak resident memory a piece of work adds, in MiB; -1 where the
+// system cannot reset its peak figure.
+double PeakGrowthMiB(const std::function<void()>& work) {
+  const auto statusKb = [](const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+    }
+    return -1L;
+  };
+  {
+    std::ofstream reset("/proc/self/clear_refs");
+    reset << "5";  // sets the peak (VmHWM) to what is resident now
+    reset.flush();
+    if (!reset) return -1;
+  }
+  const long before = statusKb("VmRSS");
+  work();
+  const long peak = statusKb("VmHWM");
+  if (before < 0 || peak < 0) return -1;
+  return static_cast<double>(peak - before) / 1024;
+}
+
+class DemoFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "demo_file_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  // What the folder holds besides `except`.
+  std::vector<std::string> Others(const std::set<std::string>& except = {}) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      const std::string name = entry.path().filename().string();
+      if (!except.contains(name)) names.push_back(name);
+    }
+    return names;
+  }
+  std::string At(const std::string& name) const { return (dir_ / name).string(); }
+  // "spacebattle: demo 'PATH': "
+  std::string Problem(const std::string& name) const {
+    return "spacebattle: demo '" + At(name) + "': ";
+  }
+  fs::path dir_;
+};
+
+TEST_F(DemoFile, WritesANewFileOfItsOwnAndMovesItIntoPlace) {
+  const Demo d = SmallDemo();
+  // Files with the names a temporary file has, or once had, are not ours.
+  const std::set<std::string> notOurs = {"x.sbd.tmp",
+                                         "x.sbd." + std::to_string(getpid()) + "-0.tmp"};
+  for (const std::string& name : notOurs) Put(dir_ / name, "data");
+  ASSERT_EQ(CheckWritable(At("x.sbd")), "");
+  ASSERT_EQ(WriteDemoFile(At("x.sbd"), d), "");
+  for (const std::string& name : notOurs) EXPECT_EQ(Contents(dir_ / name), "data") << name;
+  DecodeResult r = ReadDemoFile(At("x.sbd"));
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(r.demo.keyRuns(), d.keyRuns());
+
+  // A regular file is replaced whole.
+  Put(dir_ / "old.sbd", std::string(100000, 'o'));
+  ASSERT_EQ(WriteDemoFile(At("old.sbd"), d), "");
+  EXPECT_EQ(ReadDemoFile(At("old.sbd")).error, "");
+
+  // The probe at start leaves nothing behind either.
+  ASSERT_EQ(CheckWritable(At("y.sbd")), "");
+  std::set<std::string> expected = notOurs;
+  expected.insert({"x.sbd", "old.sbd"});
+  EXPECT_EQ(Others(expected), std::vector<std::string>{});
+}
+
+TEST_F(DemoFile, OnlyARegularFileIsReplaced) {
+  const Demo d = SmallDemo();
+  fs::create_directory(dir_ / "folder.sbd");
+  Put(dir_ / "target.sbd", "kept");
+  fs::create_symlink(dir_ / "target.sbd", dir_ / "link.sbd");
+  fs::create_symlink(dir_ / "nowhere.sbd", dir_ / "dangling.sbd");
+  ASSERT_EQ(mkfifo(At("fifo.sbd").c_str(), 0600), 0);
+
+  EXPECT_EQ(CheckWritable(At("folder.sbd")),
+            Problem("folder.sbd") + "is a folder, not a regular file");
+  EXPECT_EQ(CheckWritable(At("folder.sbd/")),
+            Problem("folder.sbd/") + "names a folder, not a file");
+  EXPECT_EQ(CheckWritable(At("link.sbd")),
+            Problem("link.sbd") + "is a symbolic link, not a regular file");
+  EXPECT_EQ(CheckWritable(At("dangling.sbd")),
+            Problem("dangling.sbd") + "is a symbolic link, not a regular file");
+  EXPECT_EQ(CheckWritable(At("fifo.sbd")), Problem("fifo.sbd") + "is a FIFO, not a regular file");
+  EXPECT_EQ(
+      CheckWritable(At("none/x.sbd")),
+      Problem("none/x.sbd") + "cannot create a file in its folder (No such file or directory)");
+  EXPECT_EQ(CheckWritable(At("target.sbd/x.sbd")),
+            Problem("target.sbd/x.sbd") + "cannot write (Not a directory)");
+
+  // Should one appear while the battle is played, the demo is kept in its
+  // own file, named in the message, and what is there is left alone.
+  for (const char* name : {"folder.sbd", "link.sbd", "fifo.sbd"}) {
+    const std::string problem = WriteDemoFile(At(name), d);
+    const std::string left = "; the demo is left in '";
+    const size_t at = problem.find(left);
+    ASSERT_NE(at, std::string::npos) << problem;
+    const std::string kept =
+        problem.substr(at + left.size(), problem.size() - at - left.size() - 1);
+    EXPECT_EQ(ReadDemoFile(kept).error, "") << kept;
+    fs::remove(kept);
+  }
+  EXPECT_TRUE(fs::is_directory(dir_ / "folder.sbd"));
+  EXPECT_TRUE(fs::is_empty(dir_ / "folder.sbd"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.sbd"));
+  EXPECT_EQ(Contents(dir_ / "target.sbd"), "kept");
+  EXPECT_TRUE(fs::is_fifo(dir_ / "fifo.sbd"));
+  EXPECT_EQ(Others().size(), 5u);
+
+  // Reading follows a link to a demo, and refuses a FIFO without waiting
+  // for a writer.
+  ASSERT_EQ(WriteDemoFile(At("target.sbd"), d), "");
+  EXPECT_EQ(ReadDemoFile(At("link.sbd")).error, "");
+  EXPECT_EQ(ReadDemoFile(At("fifo.sbd")).error, Problem("fifo.sbd") + "is a FIFO, not a demo file");
+  EXPECT_EQ(ReadDemoFile(At("folder.sbd")).error,
+            Problem("folder.sbd") + "is a folder, not a demo file");
+  EXPECT_EQ(ReadDemoFile(At("nowhere.sbd")).error,
+            Problem("nowhere.sbd") + "cannot open (No such file or directory)");
+}
+
+TEST_F(DemoFile, DeviceNodesAreNeitherReplacedNorRead) {
+  // Nodes like the system's null and zero devices, made here.
+  if (mknod(At("null").c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0 ||
+      mknod(At("zero").c_str(), S_IFCHR | 0600, makedev(1, 5)) != 0) {
+    GTEST_SKIP() << "cannot make device nodes here: " << std::strerror(errno);
+  }
+  EXPECT_EQ(CheckWritable(At("null")), Problem("null") + "is a device, not a regular file");
+  const std::string problem = WriteDemoFile(At("null"), SmallDemo());
+  EXPECT_EQ(
+      problem.rfind(Problem("null") + "is a device, not a regular file; the demo is left in", 0),
+      0u)
+      << problem;
+  EXPECT_TRUE(fs::is_character_file(dir_ / "null"));
+  EXPECT_EQ(ReadDemoFile(At("zero")).error, Problem("zero") + "is a device, not a demo file");
+}
+
+TEST_F(DemoFile, AFolderWithoutWritePermissionIsRefusedAtStart) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  fs::create_directory(dir_ / "locked");
+  fs::permissions(dir_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(CheckWritable(At("locked/x.sbd")),
+            Problem("locked/x.sbd") + "cannot create a file in its folder (Permission denied)");
+  fs::permissions(dir_ / "locked", fs::perms::owner_all);
+}
+
+TEST_F(DemoFile, MemoryFollowsTheFileNotWhatItClaims) {
+  // The longest battle the format allows, in one key run, with its check
+  // values: 13 MB of file for 100 million passes.
+  Demo longest;
+  longest.gameVersion = "1.0.0";
+  longest.AddPasses(0x1, kMaxPasses);
+  longest.checks.assign(Demo::ExpectedChecks(kMaxPasses, false), 9);
+  ASSERT_EQ(WriteDemoFile(At("longest.sbd"), longest), "");
+  longest = Demo{};
+  DecodeResult read;
+  const double longestMiB = PeakGrowthMiB([&] { read = ReadDemoFile(At("longest.sbd")); });
+  ASSERT_EQ(read.error, "");
+  EXPECT_EQ(read.demo.passes(), kMaxPasses);
+  read = DecodeResult{};
+
+  // Far over the size limit, without a byte on disk: refused unread.
+  { std::ofstream(dir_ / "huge.sbd"); }
+  fs::resize_file(dir_ / "huge.sbd", 100 << 20);
+  const double hugeMiB = PeakGrowthMiB([&] { read = ReadDemoFile(At("huge.sbd")); });
+  EXPECT_EQ(read.error, Problem("huge.sbd") + "too large to be a demo (over 64 MiB)");
+
+  if (longestMiB < 0) GTEST_SKIP() << "no peak memory figure on this system";
+  RecordProperty("longest_peak_MiB", std::to_string(longestMiB));
+  RecordProperty("huge_peak_MiB", std::to_string(hugeMiB));
+  EXPECT_LT(longestMiB, 50);
+  EXPECT_LT(hugeMiB, 5);
+}
+
+}  // namespace
+}  // namespace sb::demo
