@@ -1,6 +1,8 @@
 #include "core/portable_math.h"
 
 #include <limits>
+#include <tuple>
+#include <type_traits>
 
 #include "core/angle_reduction.h"
 #include "core/portable_math_tables.h"
@@ -23,16 +25,19 @@ using dd::DD;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The series terms past `first_dd` add less than 2^-50 of the result, so a
-// double suffices for them; the earlier ones are summed in double-double.
-// Horner's rule in z = x^2 over the coefficients kTaylorSinCos[n], n = last,
-// last - 2, ..., down to and including `stop`.
-DD TaylorTail(DD z, int last, int first_dd, int stop) {
+// Horner's rule in z = r^2 over the coefficients kTaylorSinCos[n] for
+// n = Last, Last - 2, ..., Stop. The terms past FirstDD add less than 2^-50
+// of the result, so a double suffices for them; the rest are summed in
+// double-double.
+template <int Last, int FirstDD, int Stop>
+DD TaylorSeries(DD z) {
   const auto& c = tables::kTaylorSinCos;
-  double p = c[static_cast<size_t>(last)].hi;
-  for (int n = last - 2; n > first_dd; n -= 2) p = p * z.hi + c[static_cast<size_t>(n)].hi;
+  static_assert(Last < static_cast<int>(std::tuple_size_v<std::decay_t<decltype(c)>>));
+  static_assert(Stop >= 0 && Stop <= FirstDD && FirstDD < Last);
+  double p = c[Last].hi;
+  for (int n = Last - 2; n > FirstDD; n -= 2) p = p * z.hi + c[static_cast<size_t>(n)].hi;
   DD s{p, 0};
-  for (int n = first_dd; n >= stop; n -= 2) s = dd::Add(dd::Mul(s, z), c[static_cast<size_t>(n)]);
+  for (int n = FirstDD; n >= Stop; n -= 2) s = dd::Add(dd::Mul(s, z), c[static_cast<size_t>(n)]);
   return s;
 }
 
@@ -40,7 +45,7 @@ DD TaylorTail(DD z, int last, int first_dd, int stop) {
 // (the next term is below 2^-110 of the result).
 double SinKernel(DD r) {
   const DD z = dd::Mul(r, r);
-  const DD s = dd::Mul(TaylorTail(z, 29, 15, 3), z);
+  const DD s = dd::Mul(TaylorSeries<29, 15, 3>(z), z);
   const DD v = dd::Add(r, dd::Mul(r, s));
   return v.hi + v.lo;
 }
@@ -48,7 +53,7 @@ double SinKernel(DD r) {
 // cos(r) for |r| <= pi/4: 1 + z (-1/2! + z/4! - ...), up to z^15/30!.
 double CosKernel(DD r) {
   const DD z = dd::Mul(r, r);
-  const DD c = dd::Mul(TaylorTail(z, 30, 16, 2), z);
+  const DD c = dd::Mul(TaylorSeries<30, 16, 2>(z), z);
   const DD v = dd::Add(DD{1, 0}, c);
   return v.hi + v.lo;
 }
@@ -81,6 +86,7 @@ DD AtanUnit(DD y) {
   }
   const DD z = dd::Mul(t, t);
   const auto& a = tables::kAtanSeries;  // a[k - 1] = (-1)^k / (2k + 1)
+  static_assert(std::tuple_size_v<std::decay_t<decltype(a)>> >= 9);
   double p = a[8].hi;
   for (int k = 8; k >= 4; --k) p = p * z.hi + a[static_cast<size_t>(k - 1)].hi;
   DD s{p, 0};
