@@ -26,41 +26,25 @@ constexpr int kScale = 10;  // the sanitizer build: a tenth of the arguments
 constexpr int kScale = 1;
 #endif
 
-double Ours(Function f, double x) {
-  switch (f) {
-    case Function::Sin:
-      return sb::math::Sin(x);
-    case Function::Cos:
-      return sb::math::Cos(x);
-    case Function::Atan:
-      return sb::math::Atan(x);
-  }
-  return 0;
-}
+// A function under test: ours, the C library's and MPFR's.
+struct Function {
+  const char* name;
+  double (*ours)(double);
+  double (*libc)(double);
+  MpfrFunction mpfr;
+};
 
-double Libc(Function f, double x) {
-  switch (f) {
-    case Function::Sin:
-      return std::sin(x);
-    case Function::Cos:
-      return std::cos(x);
-    case Function::Atan:
-      return std::atan(x);
-  }
-  return 0;
-}
-
-const char* Name(Function f) {
-  return f == Function::Sin ? "sin" : f == Function::Cos ? "cos" : "atan";
-}
+const Function kSin{"sin", sb::math::Sin, [](double x) { return std::sin(x); }, mpfr_sin};
+const Function kCos{"cos", sb::math::Cos, [](double x) { return std::cos(x); }, mpfr_cos};
+const Function kAtan{"atan", sb::math::Atan, [](double x) { return std::atan(x); }, mpfr_atan};
 
 class Tally {
  public:
-  Tally(Function f, std::string what) : f_(f), what_(std::move(what)) {}
+  Tally(const Function& f, std::string what) : f_(f), what_(std::move(what)) {}
 
   void Measure(double x) {
-    const double v = Ours(f_, x);
-    ref_.Evaluate(f_, x);
+    const double v = f_.ours(x);
+    ref_.Evaluate(f_.mpfr, x);
     ++count_;
     const double error = ref_.UlpError(v);
     if (error > max_ulps_) {
@@ -71,7 +55,7 @@ class Tally {
       if (not_rounded_ == 0) first_not_rounded_ = x;
       ++not_rounded_;
     }
-    if (v != Libc(f_, x)) ++differs_from_libc_;
+    if (v != f_.libc(x)) ++differs_from_libc_;
   }
 
   // Prints the summary and checks it.
@@ -79,14 +63,14 @@ class Tally {
     std::printf(
         "%s, %s: %ld arguments, largest error %.3f ulp, %ld not correctly rounded, "
         "%ld differ from the C library\n",
-        Name(f_), what_.c_str(), count_, max_ulps_, not_rounded_, differs_from_libc_);
+        f_.name, what_.c_str(), count_, max_ulps_, not_rounded_, differs_from_libc_);
     EXPECT_GT(count_, 0);
-    EXPECT_LT(max_ulps_, 1.0) << Name(f_) << "(" << std::hexfloat << worst_ << ")";
-    EXPECT_EQ(not_rounded_, 0) << Name(f_) << "(" << std::hexfloat << first_not_rounded_ << ")";
+    EXPECT_LT(max_ulps_, 1.0) << f_.name << "(" << std::hexfloat << worst_ << ")";
+    EXPECT_EQ(not_rounded_, 0) << f_.name << "(" << std::hexfloat << first_not_rounded_ << ")";
   }
 
  private:
-  Function f_;
+  const Function& f_;
   std::string what_;
   Reference ref_;
   long count_ = 0;
@@ -99,7 +83,7 @@ class Tally {
 
 // Measures sin and cos on the same arguments.
 void SinAndCos(const std::string& what, const std::vector<double>& arguments) {
-  Tally sin(Function::Sin, what), cos(Function::Cos, what);
+  Tally sin(kSin, what), cos(kCos, what);
   for (const double x : arguments) {
     sin.Measure(x);
     cos.Measure(x);
@@ -109,7 +93,7 @@ void SinAndCos(const std::string& what, const std::vector<double>& arguments) {
 }
 
 void Atan(const std::string& what, const std::vector<double>& arguments) {
-  Tally atan(Function::Atan, what);
+  Tally atan(kAtan, what);
   for (const double x : arguments) atan.Measure(x);
   atan.Check();
 }
