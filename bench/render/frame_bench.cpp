@@ -2,14 +2,15 @@
 // to the first drawn selection frame, battle set-up, then passes of AI,
 // Physics, Renderme and the end-of-pass yield, timed one by one.
 //
-//   frame_bench [--passes N] [--paced] [--seed S]
+//   frame_bench [--passes N] [--paced] [--seed S] [--screen WxH]
 //
 // Unpaced (the default) it measures what a frame costs; --paced lets Present
 // wait for its 1/60 s deadlines and reports the intervals between presented
 // frames, i.e. the game's speed, and the processor time the process used as a
 // percentage of one core, on the idle selection screen and in battle.
 // Without a display set, it uses the offscreen video driver (software
-// renderer) and the dummy sound driver.
+// renderer) and the dummy sound driver. --screen draws into a window of that
+// size, as the game shows its picture on such a screen.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
   long passes = 600;
   bool paced = false;
   uint64_t seed = 1;
+  int screenW = 0, screenH = 0;
   for (int a = 1; a < argc; ++a) {
     const std::string arg = argv[a];
     if (arg == "--passes" && a + 1 < argc) {
@@ -112,8 +114,12 @@ int main(int argc, char** argv) {
       seed = std::strtoull(argv[++a], nullptr, 10);
     } else if (arg == "--paced") {
       paced = true;
+    } else if (arg == "--screen" && a + 1 < argc &&
+               std::sscanf(argv[a + 1], "%dx%d", &screenW, &screenH) == 2 && screenW > 0 &&
+               screenH > 0) {
+      ++a;
     } else {
-      std::fprintf(stderr, "usage: frame_bench [--passes N] [--paced] [--seed S]\n");
+      std::fprintf(stderr, "usage: frame_bench [--passes N] [--paced] [--seed S] [--screen WxH]\n");
       return 2;
     }
   }
@@ -124,6 +130,9 @@ int main(int argc, char** argv) {
   sb::SdlPlatformOptions options;
   options.programFolder = SB_BENCH_PROGRAM_DIR;
   options.pacePresents = paced;
+  options.windowed = screenW > 0;
+  options.windowWidth = screenW;
+  options.windowHeight = screenH;
   try {
     const Clock::time_point start = Clock::now();
     auto platform = sb::CreateSdlPlatform(options);
@@ -191,8 +200,10 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
 
     const char* driver = std::getenv("SDL_VIDEODRIVER");
-    std::printf("spacebattle frame benchmark: %ld battle passes, %s, video driver %s\n", passes,
-                paced ? "paced to 60 Hz" : "unpaced", driver ? driver : "default (X11)");
+    std::printf("spacebattle frame benchmark: %ld battle passes, %s, video driver %s, %s\n", passes,
+                paced ? "paced to 60 Hz" : "unpaced", driver ? driver : "default (X11)",
+                screenW > 0 ? (std::to_string(screenW) + "x" + std::to_string(screenH)).c_str()
+                            : "full screen");
     std::printf("  start-up to first selection frame  %8.1f ms\n", startup);
     std::printf(
         "  battle set-up (251 textures)       %8.1f ms  (game thread's processor time %.1f ms)\n",

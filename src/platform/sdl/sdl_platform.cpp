@@ -37,6 +37,8 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
     : programFolder_(ProgramFolderOf(options)),
       dataFolder_(DataFolderOf(options)),
       windowed_(options.windowed),
+      windowWidth_(options.windowWidth),
+      windowHeight_(options.windowHeight),
       audio_(dataFolder_ + "/soundfont/TimGM6mb.sf2", options.sound),
       window_(*this),
       device_(video_, options.pacePresents),
@@ -57,6 +59,7 @@ Device& SdlPlatform::CreateDevice(const PresentParameters& params) {
   FloatStatusKeeper keep;
   PresentParameters asked = params;
   if (windowed_) asked.Windowed = true;
+  video_.SetWindowSize(windowWidth_, windowHeight_);
   video_.CreateScreen(asked);
   return device_;
 }

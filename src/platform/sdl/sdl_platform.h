@@ -19,6 +19,9 @@ struct SdlPlatformOptions {
   bool pacePresents = true;
   // Start in a 1024x768 window instead of desktop full screen.
   bool windowed = false;
+  // With `windowed`, a window of this many pixels instead (0: the picture's
+  // size, shrunk to fit the desktop), for measuring other screen sizes.
+  int windowWidth = 0, windowHeight = 0;
   // False: no sound reaches a device (the mixer still runs, on SDL's dummy
   // driver).
   bool sound = true;

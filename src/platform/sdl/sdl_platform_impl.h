@@ -78,6 +78,7 @@ class SdlPlatform : public Platform {
   std::string programFolder_;
   std::string dataFolder_;
   bool windowed_;
+  int windowWidth_, windowHeight_;
   Video video_;
   Audio audio_;
   SdlWindow window_;

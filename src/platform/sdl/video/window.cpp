@@ -119,7 +119,9 @@ void Video::CreateScreen(const PresentParameters& params) {
                                        : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_Point size{width_, height_};
   SDL_Rect usable{};
-  if (params.Windowed && SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+  if (params.Windowed && askedW_ > 0 && askedH_ > 0) {
+    size = SDL_Point{askedW_, askedH_};
+  } else if (params.Windowed && SDL_GetDisplayUsableBounds(0, &usable) == 0) {
     size = WindowedSize(width_, height_, usable);
   }
   auto openWindow = [&] {

@@ -30,6 +30,12 @@ class Video {
   // Opens the window (desktop full screen unless windowed) and the renderer
   // that draws a picture of the back buffer's size.
   void CreateScreen(const PresentParameters& params);
+  // A window of this size, when windowed (0: the picture's, fitted to the
+  // desktop).
+  void SetWindowSize(int width, int height) {
+    askedW_ = width;
+    askedH_ = height;
+  }
   // Destroys renderer and window; textures made on the renderer die with it.
   void Release();
   bool hasScreen() const { return window_ != nullptr; }
@@ -83,6 +89,7 @@ class Video {
   int width_ = 1024, height_ = 768;
   bool captureWanted_ = false;
   bool pointerPlaced_ = false;
+  int askedW_ = 0, askedH_ = 0;
 };
 
 }  // namespace sb::sdl
