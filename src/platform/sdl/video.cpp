@@ -20,8 +20,9 @@ constexpr uint32_t kFormatX8R8G8B8 = 22;
 constexpr uint32_t kFormatR5G6B5 = 23;
 constexpr uint32_t kFormatX1R5G5B5 = 24;
 
-[[noreturn]] void VideoFailed(const std::string& what) {
-  Fail(ErrorKind::PlatformCall, what + ": " + SDL_GetError());
+// SDL's reason, after `what` when given.
+[[noreturn]] void VideoFailed(const std::string& doing, const std::string& what = "") {
+  FailWhile(doing, what.empty() ? std::string(SDL_GetError()) : what + ": " + SDL_GetError());
 }
 
 bool IsSoftware(SDL_Renderer* renderer) {
@@ -69,7 +70,7 @@ Video::~Video() {
 
 void Video::Init() {
   if (initialised_) return;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) VideoFailed("cannot start the video system");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) VideoFailed("starting the video");
   // SDL falls back on its invisible drivers when there is no display; the
   // game only uses them when asked to by name.
   const char* driver = SDL_GetCurrentVideoDriver();
@@ -77,7 +78,7 @@ void Video::Init() {
   if (driver != nullptr && (asked == nullptr || *asked == '\0') &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    Fail(ErrorKind::PlatformCall, "cannot start the video system: no display");
+    FailWhile("starting the video", "no display");
   }
   initialised_ = true;
   // Draw calls are gathered by SDL and sent in bulk at present time.
@@ -91,7 +92,8 @@ void Video::Init() {
 DisplayMode Video::DesktopMode() {
   Init();
   SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) VideoFailed("cannot read the display mode");
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+    VideoFailed("starting the video", "cannot read the display mode");
   DisplayMode out;
   out.Width = static_cast<uint32_t>(mode.w);
   out.Height = static_cast<uint32_t>(mode.h);
@@ -118,7 +120,7 @@ void Video::CreateScreen(const PresentParameters& params) {
   auto openWindow = [&] {
     SDL_Window* w = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width_,
                                      height_, flags);
-    if (w == nullptr) VideoFailed("cannot open the game window");
+    if (w == nullptr) VideoFailed("opening the game window");
     return w;
   };
 
@@ -150,12 +152,12 @@ void Video::CreateScreen(const PresentParameters& params) {
     const std::string error = SDL_GetError();
     SDL_DestroyWindow(window_);
     window_ = nullptr;
-    Fail(ErrorKind::PlatformCall, "cannot create a renderer for the game window: " + error);
+    FailWhile("opening the game window", "cannot draw in it: " + error);
   }
   if (SDL_RenderSetLogicalSize(renderer_, width_, height_) != 0) {
     const std::string error = SDL_GetError();
     Release();
-    Fail(ErrorKind::PlatformCall, "cannot set the logical screen size: " + error);
+    FailWhile("opening the game window", "cannot set the logical screen size: " + error);
   }
   FitWindowToDrawnSize(window_);
   life_ = std::make_shared<RendererLife>();

@@ -17,8 +17,10 @@ TEST(SdlPlatform, AMissingTextureEndsTheGameWithOneLineNamingTheFile) {
   std::ostringstream err;
   EXPECT_EQ(RunGame(*platform, err), 1);
   const std::string line = err.str();
-  EXPECT_NE(line.find("cannot load texture " + folder.path().string() + "/Textures/bar.bmp"),
-            std::string::npos)
+  EXPECT_EQ(line.rfind("spacebattle: run-time error while loading the picture " +
+                           folder.path().string() + "/Textures/bar.bmp: ",
+                       0),
+            0u)
       << line;
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
   EXPECT_FALSE(platform->video().hasScreen()) << "the device is released";
