@@ -5,7 +5,9 @@
 # sound font, the documents), unpacks it into a scratch root and starts the
 # installed game on an Xvfb screen; then installs the given build to
 # /usr/local in a scratch folder and starts that game too. Arguments: the
-# build folder to install and a scratch folder. Run through xvfb-run.
+# build folder to install, a scratch folder, and the package's build folder
+# (kept between runs, so that a second run only builds what changed). Run
+# through xvfb-run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -14,10 +16,11 @@ source_dir=$(cd "$here/../.." && pwd)
 
 build=$1
 work=$2
+package_build=$3
 fresh_folder "$work"
 mkdir -p "$work/root"
 
-deb=$("$source_dir/packaging/build-deb" "$work/build" "$work") || fail "the package build failed"
+deb=$("$source_dir/packaging/build-deb" "$package_build" "$work") || fail "the package build failed"
 [ -f "$deb" ] || fail "no package built"
 deps=$(dpkg-deb -f "$deb" Depends)
 size=$(stat -c %s "$deb")
