@@ -92,8 +92,9 @@ void Video::Init() {
 DisplayMode Video::DesktopMode() {
   Init();
   SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
     VideoFailed("starting the video", "cannot read the display mode");
+  }
   DisplayMode out;
   out.Width = static_cast<uint32_t>(mode.w);
   out.Height = static_cast<uint32_t>(mode.h);
