@@ -69,7 +69,7 @@ const char* PlanetPicture(int16_t k) {
 }  // namespace
 
 void Form1::Buildit() {
-  ScopedOperation op("Buildit");
+  ScopedOperation op("Buildit", "building the battle scene");
 
   // Craft squares, in the craft's own frame; their Z stays 0.
   for (int16_t i = 0; i <= 50; ++i) {

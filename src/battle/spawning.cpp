@@ -8,7 +8,7 @@
 namespace sb {
 
 void Form1::SpawnCraft(const std::string& name, float x, float y) {
-  ScopedOperation op("SpawnCraft");
+  ScopedOperation op("SpawnCraft", "placing a craft in the battle");
   const Craft* design = nullptr;
   for (int i = 0; i <= 40; ++i) {
     if (Designs[i].Name == name) {
@@ -54,7 +54,7 @@ void SpawnPlayer(Form1& game, int16_t design) {
 }
 
 void Form1::BUILDSTUFF() {
-  ScopedOperation op("BUILDSTUFF");
+  ScopedOperation op("BUILDSTUFF", "setting up the battle");
   BattleSeed = FixedSeed ? *FixedSeed : P.clock().SeedFromClock();
   Random.Seed(BattleSeed);
   SpawnCraft("SpaceStation", 0, 0);

@@ -8,7 +8,7 @@ void Form1::AddDesign(const std::string& name, const std::string& textureFile, f
                       float height, float turn, float acceleration, float speed, float armour,
                       int16_t race, int16_t range, int16_t power, const std::string& role,
                       int16_t energy, int16_t shotCost, bool turret) {
-  ScopedOperation op("AddDesign");
+  ScopedOperation op("AddDesign", "listing the craft designs");
   Craft& d = Designs[DesignCount];  // a full catalogue fails here, before any write
   const int16_t weaponRange = Mul16(range, 2);
   const int16_t storedShotCost = Mul16(shotCost, 2);
@@ -36,7 +36,7 @@ void Form1::AddDesign(const std::string& name, const std::string& textureFile, f
 }
 
 void Form1::DesignSTUFF() {
-  ScopedOperation op("DesignSTUFF");
+  ScopedOperation op("DesignSTUFF", "listing the craft designs");
   constexpr bool no = false, yes = true;
   // clang-format off
   //        name            picture               z   w   h  turn accel speed armour race          range power role                        energy cost turret

@@ -33,7 +33,7 @@ const char* RaceName(int16_t race) {
 }  // namespace
 
 void Form1::CheckWhichCraft() {
-  ScopedOperation op("CheckWhichCraft");
+  ScopedOperation op("CheckWhichCraft", "describing the chosen design");
   const Craft& d = Designs[SelectedDesign];
   const char point = LocaleDecimalPoint();
   const std::string cr = "\r";

@@ -23,7 +23,8 @@ constexpr OptionName kOptions[] = {
     {"--help", Kind::Help, false},        {"--version", Kind::Version, false},
     {"--window", Kind::Window, false},    {"--seed", Kind::Seed, true},
     {"--record", Kind::Record, true},     {"--playdemo", Kind::PlayDemo, true},
-    {"--timedemo", Kind::TimeDemo, true},
+    {"--timedemo", Kind::TimeDemo, true}, {"-h", Kind::Help, false},
+    {"-v", Kind::Version, false},
 };
 
 const OptionName* FindOption(const std::string& name) {
@@ -143,8 +144,8 @@ std::string HelpText() {
          "forty-nine computer-piloted craft of five races.\n"
          "\n"
          "Options:\n"
-         "  --help             show this help and exit\n"
-         "  --version          show the version and exit\n"
+         "  -h, --help         show this help and exit\n"
+         "  -v, --version      show the version and exit\n"
          "  --window           play in a 1024x768 window instead of full screen\n"
          "  --seed N           fix the battle's random seed (0 to 2^64-1)\n"
          "  --record FILE      play as usual and write a demo of the battle to FILE\n"

@@ -29,7 +29,7 @@ struct ParsedCommandLine {
 inline constexpr int kUsageExitStatus = 2;
 
 // `args` are the arguments after the program name. Options may be given as
-// `--seed 7` or `--seed=7`.
+// `--seed 7` or `--seed=7`; `-h` and `-v` stand for `--help` and `--version`.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The text of --help: usage, every option and every control.

@@ -51,7 +51,7 @@ void Form1::StartUp() {
 void Form1::BattleSetUp() {
   BUILDSTUFF();
   Buildit();
-  ScopedOperation op("Form_Load");
+  ScopedOperation op("Form_Load", "starting the battle tune");
   P.music().PlaySegmentEx(BattleMusic, kSegfDefault, 0);
 }
 
@@ -61,7 +61,7 @@ void Form1::EndOfPass() {
 }
 
 void Form1::Form_Unload(int16_t /*cancel*/) {
-  ScopedOperation op("Form_Unload");
+  ScopedOperation op("Form_Unload", "closing the game");
   BattleActive = false;
   // Only the graphics device is released; the rest is left to process exit.
   P.window().ReleaseDevice();

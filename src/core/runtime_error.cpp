@@ -6,7 +6,12 @@ namespace sb {
 
 namespace {
 thread_local const char* current_operation = nullptr;
+thread_local const char* current_doing = nullptr;
+
+std::string Text(const char* text) {
+  return text != nullptr ? text : "";
 }
+}  // namespace
 
 const char* ErrorKindText(ErrorKind kind) {
   switch (kind) {
@@ -23,23 +28,32 @@ const char* ErrorKindText(ErrorKind kind) {
 }
 
 std::string GameError::Line() const {
-  std::string line = "spacebattle: run-time error: ";
-  line += ErrorKindText(kind);
-  if (!where.empty()) line += " in " + where;
+  std::string line = "spacebattle: run-time error";
+  if (!doing.empty()) line += " while " + doing;
+  // A failed platform call is said by its detail alone; the other kinds are
+  // faults of the program, named for whoever reads the report.
+  if (kind != ErrorKind::PlatformCall) line += std::string(": ") + ErrorKindText(kind);
   if (!detail.empty()) line += ": " + detail;
   return line;
 }
 
 void Fail(ErrorKind kind, const std::string& detail) {
-  throw GameError{kind, current_operation ? current_operation : "", detail};
+  throw GameError{kind, Text(current_operation), Text(current_doing), detail};
 }
 
-ScopedOperation::ScopedOperation(const char* name) : previous_(current_operation) {
+void FailWhile(const std::string& doing, const std::string& detail) {
+  throw GameError{ErrorKind::PlatformCall, Text(current_operation), doing, detail};
+}
+
+ScopedOperation::ScopedOperation(const char* name, const char* doing)
+    : previousName_(current_operation), previousDoing_(current_doing) {
   current_operation = name;
+  current_doing = doing;
 }
 
 ScopedOperation::~ScopedOperation() {
-  current_operation = previous_;
+  current_operation = previousName_;
+  current_doing = previousDoing_;
 }
 
 void ClearFloatStatus() {

@@ -22,25 +22,35 @@ const char* ErrorKindText(ErrorKind kind);
 struct GameError {
   ErrorKind kind;
   std::string where;   // operation running when it happened, e.g. "Physics"
-  std::string detail;  // e.g. the path of a file that failed to load
+  std::string doing;   // the same in a player's words, e.g. "moving the craft"
+  std::string detail;  // e.g. what the system said about a file
 
-  // The one line shown to the player.
+  // The one line shown to the player: what the game was doing, in a
+  // player's words, and what went wrong. The operation's own name is left
+  // out: it means nothing to a player.
   std::string Line() const;
 };
 
 [[noreturn]] void Fail(ErrorKind kind, const std::string& detail);
 
-// Names the game operation that is running, for error reports. Scopes nest;
-// the innermost name is reported.
+// A failed platform call whose caller can say more exactly than the running
+// operation what the game was doing, e.g. "loading the picture
+// /usr/share/games/spacebattle/Textures/Hud.bmp".
+[[noreturn]] void FailWhile(const std::string& doing, const std::string& detail);
+
+// Names the game operation that is running, for error reports, by its own
+// name and in a player's words ("Physics", "moving the craft"). Scopes nest;
+// the innermost is reported.
 class ScopedOperation {
  public:
-  explicit ScopedOperation(const char* name);
+  ScopedOperation(const char* name, const char* doing);
   ~ScopedOperation();
   ScopedOperation(const ScopedOperation&) = delete;
   ScopedOperation& operator=(const ScopedOperation&) = delete;
 
  private:
-  const char* previous_;
+  const char* previousName_;
+  const char* previousDoing_;
 };
 
 // Fails with a floating-point error if the thread's floating-point status

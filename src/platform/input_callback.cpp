@@ -4,7 +4,7 @@
 namespace sb {
 
 void Form1::DirectXEvent8_DXCallback(int32_t eventid) {
-  ScopedOperation op("DirectXEvent8_DXCallback");
+  ScopedOperation op("DirectXEvent8_DXCallback", "reading the keyboard or playing the tune");
   if (eventid == KeyboardEvent) {
     uint8_t state[256] = {};
     P.keyboard().GetDeviceState(state);

@@ -152,7 +152,7 @@ void SetUpSounds(Form1& f, const std::string& folder) {
 }  // namespace
 
 void Form1::Intialize() {
-  ScopedOperation op("Intialize");
+  ScopedOperation op("Intialize", "starting up");
   const std::string folder = P.window().ProgramFolder();
   SetUpDevice(*this);
   SetUpInput(*this);

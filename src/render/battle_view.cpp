@@ -172,7 +172,7 @@ void DrawTargetView(Form1& f, FrameCalls& calls) {
 }  // namespace
 
 void Form1::Renderme() {
-  ScopedOperation op("Renderme");
+  ScopedOperation op("Renderme", "drawing the battle");
   ClearFloatStatus();
   FrameCalls calls(*this);
   const float x0 = Crafts[0].X;

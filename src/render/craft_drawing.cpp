@@ -24,7 +24,7 @@ void Tint(Craft& c, uint32_t colour) {
 }  // namespace
 
 void Form1::Drawall(int16_t i) {
-  ScopedOperation op("Drawall");
+  ScopedOperation op("Drawall", "drawing the craft");
   FrameCalls calls(*this);
   Craft& c = Crafts[i];
   const Craft& player = Crafts[0];

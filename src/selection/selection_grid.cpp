@@ -82,7 +82,7 @@ void ReadMouseRecords(Form1& f) {
 }  // namespace
 
 void Form1::buildDisp() {
-  ScopedOperation op("buildDisp");
+  ScopedOperation op("buildDisp", "laying out the selection screen");
   for (int32_t i = 0; i <= DesignCount - 1; ++i) {
     ScreenButton& icon = DesignIcons[i];
     PlaceInCell(i, icon);
@@ -93,7 +93,7 @@ void Form1::buildDisp() {
 }
 
 void Form1::Do_Mouse() {
-  ScopedOperation op("Do_Mouse");
+  ScopedOperation op("Do_Mouse", "following the mouse");
   ReadMouseRecords(*this);
   ClickCooldown -= 1;
   MouseX = Clamp(MouseX, kCursorMaxX);

@@ -25,7 +25,7 @@ const char* const kControlsHelp =
 }  // namespace
 
 void Form1::SelecterRender() {
-  ScopedOperation op("SelecterRender");
+  ScopedOperation op("SelecterRender", "drawing the selection screen");
   ClearFloatStatus();
   FrameCalls calls(*this);
   hud::CountFrame(*this);

@@ -34,7 +34,7 @@ void Steer(double& angle, float desired, double step) {
 }  // namespace
 
 void Form1::AI() {
-  ScopedOperation op("AI");
+  ScopedOperation op("AI", "steering the computer pilots");
   ClearFloatStatus();
   for (int16_t i = 1; i <= 50; ++i) {
     Craft& c = Crafts[i];

@@ -234,7 +234,7 @@ void Recharge() {
 }  // namespace
 
 void Form1::Physics() {
-  ScopedOperation op("Physics");
+  ScopedOperation op("Physics", "moving the craft and their shots");
   ClearFloatStatus();
   StartDeathTune(*this);
   PlayPlayerSounds(*this);
@@ -250,7 +250,7 @@ void Form1::Physics() {
 }
 
 int16_t Form1::FreeShotSlot(int16_t craft) {
-  ScopedOperation op("FreeShotSlot");
+  ScopedOperation op("FreeShotSlot", "firing a shot");
   Craft& c = Crafts[craft];
   const float limit = static_cast<float>(-c.WeaponRange);
   int16_t result = 0;
@@ -262,7 +262,7 @@ int16_t Form1::FreeShotSlot(int16_t craft) {
 }
 
 void Form1::STopCraft(int16_t Which) {
-  ScopedOperation op("STopCraft");
+  ScopedOperation op("STopCraft", "stopping a craft");
   Craft& c = Crafts[Which];
   if (!c.Stopped) c.Speed *= -10;
   c.Stopped = true;

@@ -6,7 +6,7 @@
 namespace sb {
 
 void Form1::NextTarget(int16_t person, float Accrate) {
-  ScopedOperation op("NextTarget");
+  ScopedOperation op("NextTarget", "choosing a target");
   Craft& p = Crafts[person];
   if (Accrate != 0) {
     // Step mode: keep a living (Armour >= 0) enemy, otherwise try the next
@@ -32,7 +32,7 @@ void Form1::NextTarget(int16_t person, float Accrate) {
 }
 
 void Form1::NextFrolic(int16_t person) {
-  ScopedOperation op("NextFrolic");
+  ScopedOperation op("NextFrolic", "choosing a target");
   Craft& p = Crafts[person];
   const int16_t n = FloorTo16(Random.Next() * 1000 + 1);
   const int16_t t = p.Target;

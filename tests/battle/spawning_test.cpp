@@ -41,13 +41,17 @@ TEST(SpawnCraft, UnknownNamesSpawnNothingAndAFullTableOrAMissingPictureFails) {
 
   g.form->CraftCount = 201;
   auto end = test::RunCatching([&] { g.form->SpawnCraft("Strike", 1, 1); });
-  EXPECT_NE(end.line.find("index out of range in SpawnCraft"), std::string::npos) << end.line;
+  EXPECT_EQ(end.error, ErrorKind::IndexOutOfRange) << end.line;
+  EXPECT_EQ(end.where, "SpawnCraft");
   EXPECT_EQ(g.platform.CallsNamed("LoadTexture").size(), loads) << "nothing loaded or written";
 
   g.form->CraftCount = 0;
   g.platform.failingFiles.insert("aqua.bmp");
   end = test::RunCatching([&] { g.form->SpawnCraft("Aqua", 0, 0); });
-  EXPECT_NE(end.line.find("failed platform call"), std::string::npos) << end.line;
+  EXPECT_EQ(end.error, ErrorKind::PlatformCall) << end.line;
+  EXPECT_NE(end.line.find("while loading the picture /headless/Textures/aqua.bmp"),
+            std::string::npos)
+      << end.line;
   EXPECT_EQ(g.form->CraftCount, 0);
 }
 

@@ -106,7 +106,8 @@ TEST(Catalogue, AFullCatalogueFailsBeforeWriting) {
     f.AddDesign("Extra", "x.bmp", 1, 8, 8, 5, 0.5f, 5, 10, 1, 10, 1, "Fighter", 100, 10, false);
   });
   EXPECT_EQ(end.kind, test::RunEnd::Error);
-  EXPECT_NE(end.line.find("index out of range in AddDesign"), std::string::npos) << end.line;
+  EXPECT_EQ(end.error, ErrorKind::IndexOutOfRange) << end.line;
+  EXPECT_EQ(end.where, "AddDesign");
   EXPECT_EQ(f.DesignCount, 41);
   EXPECT_EQ(f.Designs[40].Name, "D40");
 }

@@ -49,12 +49,29 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreNamed) {
             "spacebattle: unknown option '--fullscreen' (try --help)");
   EXPECT_EQ(Parse({"--fullscreen=1"}).error,
             "spacebattle: unknown option '--fullscreen' (try --help)");
-  EXPECT_EQ(Parse({"-h"}).error, "spacebattle: unknown option '-h' (try --help)");
+  EXPECT_EQ(Parse({"-x"}).error, "spacebattle: unknown option '-x' (try --help)");
+  EXPECT_EQ(Parse({"-H"}).error, "spacebattle: unknown option '-H' (try --help)");
   EXPECT_EQ(Parse({"demo.sbd"}).error, "spacebattle: unexpected argument 'demo.sbd' (try --help)");
   EXPECT_EQ(Parse({"--Help"}).error, "spacebattle: unknown option '--Help' (try --help)");
   EXPECT_NE(Parse({""}).error, "");
   // The first problem is reported even when --help follows.
   EXPECT_NE(Parse({"--bogus", "--help"}).error, "");
+}
+
+// The short forms mean exactly the long ones; they are not bundled and take
+// no value.
+TEST(CommandLine, ShortHelpAndVersion) {
+  EXPECT_TRUE(Parse({"-h"}).options.help);
+  EXPECT_FALSE(Parse({"-h"}).options.version);
+  EXPECT_TRUE(Parse({"-v"}).options.version);
+  EXPECT_FALSE(Parse({"-v"}).options.help);
+  const ParsedCommandLine both = Parse({"--window", "-v", "-h"});
+  ASSERT_EQ(both.error, "");
+  EXPECT_TRUE(both.options.help && both.options.version && both.options.window);
+  EXPECT_EQ(Parse({"-hv"}).error, "spacebattle: unknown option '-hv' (try --help)");
+  EXPECT_EQ(Parse({"-h=1"}).error, "spacebattle: unknown option '-h=1' (try --help)");
+  EXPECT_EQ(Parse({"-v", "demo.sbd"}).error,
+            "spacebattle: unexpected argument 'demo.sbd' (try --help)");
 }
 
 TEST(CommandLine, MissingAndUnwantedValues) {
@@ -95,7 +112,7 @@ TEST(CommandLine, RepeatedAndConflictingOptions) {
 
 TEST(CommandLine, HelpListsEveryOptionAndEveryBattleKey) {
   const std::string help = HelpText();
-  for (const char* option : {"--help", "--version", "--window", "--seed N", "--record FILE",
+  for (const char* option : {"-h, --help", "-v, --version", "--window", "--seed N", "--record FILE",
                              "--playdemo FILE", "--timedemo FILE"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
   }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <sstream>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,8 +45,48 @@ class FatalReport : public ::testing::Test {
 
 TEST_F(FatalReport, FailedLoadNamesTheFile) {
   platform.failingFiles.insert("fire.wav");
-  ExpectOneLine(Run(),
-                "failed platform call in Intialize: cannot load sound /headless/sfx/fire.wav");
+  const Outcome o = Run();
+  ExpectOneLine(o, "while loading the sound /headless/sfx/fire.wav: cannot read it");
+  EXPECT_EQ(o.err.find("Intialize"), std::string::npos) << "the operation's own name";
+}
+
+// The line says what the game was doing in a player's words: the innermost
+// operation's, or the failing call's own when it gives them, and nothing
+// once every operation has ended.
+TEST(ErrorLine, NamesWhatTheGameWasDoing) {
+  auto lineOf = [](const std::function<void()>& raise) {
+    try {
+      raise();
+    } catch (const GameError& e) {
+      return std::make_pair(e.where, e.Line());
+    }
+    return std::make_pair(std::string("none"), std::string());
+  };
+  auto [where, line] = lineOf([] {
+    ScopedOperation outer("BUILDSTUFF", "setting up the battle");
+    { ScopedOperation inner("SpawnCraft", "placing a craft in the battle"); }
+    Fail(ErrorKind::Overflow, "40000 does not fit in 16 bits");
+  });
+  EXPECT_EQ(where, "BUILDSTUFF");
+  EXPECT_EQ(line,
+            "spacebattle: run-time error while setting up the battle: overflow: 40000 does not fit "
+            "in 16 bits");
+
+  std::tie(where, line) = lineOf([] {
+    ScopedOperation op("Intialize", "starting up");
+    FailWhile("loading the picture /g/Textures/Hud.bmp", "empty file");
+  });
+  EXPECT_EQ(where, "Intialize");
+  EXPECT_EQ(line,
+            "spacebattle: run-time error while loading the picture /g/Textures/Hud.bmp: "
+            "empty file");
+
+  std::tie(where, line) = lineOf([] {
+    { ScopedOperation op("Renderme", "drawing the battle"); }
+    Fail(ErrorKind::PlatformCall, "");
+  });
+  EXPECT_EQ(where, "");
+  EXPECT_EQ(line, "spacebattle: run-time error");
 }
 
 // Every kind of error, raised in the middle of the selection loop.
@@ -54,10 +96,10 @@ TEST_F(FatalReport, EveryKindEndsWithOneLineAndStatusOne) {
        "index out of range: 201 outside 0..200"},
       {[] { Add16(32767, 1); }, "overflow: 32768 does not fit in 16 bits"},
       {[] {
-         ScopedOperation op("Physics");
+         ScopedOperation op("Physics", "moving the craft and their shots");
          Fail(ErrorKind::FloatingPoint, "division by zero");
        },
-       "floating-point error in Physics: division by zero"},
+       "error while moving the craft and their shots: floating-point error: division by zero"},
       {[] { throw std::length_error("vector too long"); }, "run-time error: vector too long"},
   };
   for (const auto& kase : cases) {

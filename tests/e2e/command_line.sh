@@ -27,6 +27,11 @@ expect 0 0 "$game" --help
 grep -q -- "--timedemo FILE" "$work/out.txt" || fail "--help does not list --timedemo"
 expect 0 0 "$game" --version
 grep -qx "spacebattle [0-9]*\.[0-9]*\.[0-9]*" "$work/out.txt" || fail "--version: $(cat "$work/out.txt")"
+cp "$work/out.txt" "$work/version.txt"
+expect 0 0 "$game" -v
+cmp -s "$work/out.txt" "$work/version.txt" || fail "-v differs from --version: $(cat "$work/out.txt")"
+expect 0 0 "$game" -h
+grep -q -- "-h, --help" "$work/out.txt" || fail "-h does not print the help"
 expect 2 1 "$game" --bogus
 expect 2 1 "$game" --seed 12x
 expect 2 1 "$game" --record a.sbd --playdemo b.sbd

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Damaged game files, and a start with standard error closed. For each the
-# game shows its message box, the line on standard error names the file and
-# the fault, memory stays small, and SIGTERM (SIGINT for the last case) ends
+# game shows its message box, the line on standard error says in plain words
+# what the game was doing, with the file, and the fault, memory stays small, and SIGTERM (SIGINT for the last case) ends
 # the box with status 1.
 # Prints, per case, the time from start to the error line (to the box with
 # standard error closed) and the peak resident memory. Run through xvfb-run; arguments: the game's folder and a scratch
@@ -42,9 +42,10 @@ damage() {
   esac
 }
 
-# expect CASE FILE FAULT: runs the damaged copy and checks what it reports.
+# expect CASE DOING FILE FAULT: runs the damaged copy and checks what it
+# reports.
 expect() {
-  local name=$1 file=$2 fault=$3 game=$work/$1
+  local name=$1 doing=$2 file=$3 fault=$4 game=$work/$1
   cp -r "$work/pristine" "$game"
   damage "$name" "$game"
   local started
@@ -76,19 +77,21 @@ expect() {
   local line=""
   if [ "$name" != stderr_closed ]; then
     line=$(grep -v -e "^ALSA" -e "CRITICAL" "$game.stderr" | head -1)
-    grep -qF "$game/$file: $fault" <<<"$line" || fail "$name: unexpected line: $line"
+    grep -qF "spacebattle: run-time error while $doing $game/$file: $fault" <<<"$line" ||
+      fail "$name: unexpected line: $line"
   fi
   printf '%-18s error after %5d ms, peak %6d kB  %s\n' "$name" "$ms" "$peak" "${line#*: }"
   rm -rf "$game"
 }
 
-expect huge_picture Textures/Hud.bmp "picture of 60000 x 60000 pixels, larger than 4096 x 4096"
-expect large_picture Textures/Hud.bmp "picture of 16000 x 16000 pixels, larger than 4096 x 4096"
-expect short_picture Textures/Hud.bmp "header claims 1000 x 1000 pixels"
-expect empty_soundfont soundfont/TimGM6mb.sf2 "empty file"
-expect short_soundfont soundfont/TimGM6mb.sf2 "truncated sound font"
-expect foreign_soundfont soundfont/TimGM6mb.sf2 "not a sound font"
-expect tune_directory Einswei.mid "Is a directory"
-expect font_directory fonts/DejaVuSansMono-Bold.ttf "Is a directory"
-expect stderr_closed Textures/Hud.bmp ""
+picture="loading the picture" soundfont="loading the sound font"
+expect huge_picture "$picture" Textures/Hud.bmp "picture of 60000 x 60000 pixels, larger than 4096 x 4096"
+expect large_picture "$picture" Textures/Hud.bmp "picture of 16000 x 16000 pixels, larger than 4096 x 4096"
+expect short_picture "$picture" Textures/Hud.bmp "header claims 1000 x 1000 pixels"
+expect empty_soundfont "$soundfont" soundfont/TimGM6mb.sf2 "empty file"
+expect short_soundfont "$soundfont" soundfont/TimGM6mb.sf2 "truncated sound font"
+expect foreign_soundfont "$soundfont" soundfont/TimGM6mb.sf2 "not a sound font"
+expect tune_directory "loading the tune" Einswei.mid "Is a directory"
+expect font_directory "loading the font" fonts/DejaVuSansMono-Bold.ttf "Is a directory"
+expect stderr_closed "$picture" Textures/Hud.bmp ""
 echo "PASS"

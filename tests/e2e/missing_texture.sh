@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A copy of the game's folder with one picture removed: the player is told
-# which file is missing, on stderr and in a message box that fits on the
+# in plain words which file the game was loading, on stderr and in a message box that fits on the
 # screen, and the game ends with status 1 when Return dismisses the box.
 # Run through xvfb-run; arguments: the game's folder and a scratch folder.
 set -euo pipefail
@@ -46,7 +46,8 @@ lines=$(grep -c . "$work/stderr.txt" || true)
 line=$(grep -v -e "^ALSA" -e "CRITICAL" "$work/stderr.txt" | head -1)
 echo "stderr: $line"
 [ "$status" -eq 1 ] || fail "exit status $status, expected 1"
-grep -q "Textures/Hud.bmp" <<<"$line" || fail "the line does not name the missing file"
+grep -qF "spacebattle: run-time error while loading the picture $work/game/Textures/Hud.bmp: " <<<"$line" ||
+  fail "the line does not say which file the game was loading"
 [ "$(grep -c "Hud.bmp" "$work/stderr.txt")" -eq 1 ] || fail "the error is reported $lines times"
 ls "$work"/core* >/dev/null 2>&1 && fail "core dump left behind"
 echo "PASS"

@@ -251,7 +251,8 @@ TEST(RunTimeErrors, AFloatFaultEndsTheStep) {
   Crafts[1].Thrusting = true;
   Crafts[1].Heading = std::numeric_limits<double>::infinity();  // sin(inf) is invalid
   const auto end = test::RunCatching([&] { a.Step(); });
-  EXPECT_NE(end.line.find("floating-point error in Physics"), std::string::npos) << end.line;
+  EXPECT_EQ(end.error, ErrorKind::FloatingPoint) << end.line;
+  EXPECT_EQ(end.where, "Physics");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ RunEnd RunCatching(const std::function<void()>& body) {
   } catch (const ProgramExit& e) {
     return {RunEnd::Exited, e.status, ""};
   } catch (const GameError& e) {
-    return {RunEnd::Error, 1, e.Line()};
+    return {RunEnd::Error, 1, e.Line(), e.where, e.kind};
   }
   return {};
 }

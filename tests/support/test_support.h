@@ -22,7 +22,9 @@ struct Game {
 struct RunEnd {
   enum Kind { Returned, Exited, Error } kind = Returned;
   int status = 0;
-  std::string line;  // the error's line for Error
+  std::string line;   // the error's line for Error
+  std::string where;  // the operation it names, for Error
+  ErrorKind error = ErrorKind::PlatformCall;
 };
 
 // Runs Form_Load to its end on the game's platform.

@@ -151,7 +151,7 @@ class HTextures : public TextureLoader {
  public:
   explicit HTextures(HeadlessPlatform& p) : p_(p) {}
   TextureRef LoadTexture(const std::string& path) override {
-    p_.LoadCheck("texture", path);
+    p_.LoadCheck("picture", path);
     p_.Record({.op = "LoadTexture", .s = FileNameOf(path)});
     return std::make_shared<NamedTexture>(path);
   }
@@ -265,7 +265,7 @@ class HMusic : public Music {
     p_.Record({.op = "Music.SetNotificationHandle", .event = event});
   }
   SegmentRef LoadSegment(const std::string& path) override {
-    p_.LoadCheck("music", path);
+    p_.LoadCheck("tune", path);
     p_.Record({.op = "Music.LoadSegment", .s = FileNameOf(path)});
     return std::make_shared<NamedSegment>(path);
   }
@@ -382,9 +382,8 @@ std::vector<Call> HeadlessPlatform::CallsSince(size_t from) const {
 void HeadlessPlatform::LoadCheck(const std::string& what, const std::string& path) {
   const std::string name = FileNameOf(path);
   const std::string file = ToSlashes(path);
-  if (failingFiles.count(name) != 0) {
-    Fail(ErrorKind::PlatformCall, "cannot load " + what + " " + file);
-  }
+  if (failingFiles.count(name) != 0)
+    FailWhile("loading the " + what + " " + file, "cannot read it");
 }
 
 void HeadlessPlatform::PressKey(int code) {

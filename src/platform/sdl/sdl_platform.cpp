@@ -23,7 +23,7 @@ std::string WithoutTrailingSlash(std::string folder) {
 
 std::string ProgramFolderOf(const SdlPlatformOptions& options) {
   if (!options.programFolder.empty()) return WithoutTrailingSlash(options.programFolder);
-  return ExecutableFolder();
+  return DataFolderFor(ExecutableFolder());
 }
 
 std::string DataFolderOf(const SdlPlatformOptions& options) {

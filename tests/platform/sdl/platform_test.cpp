@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "core/entry.h"
+#include "platform/sdl/system/program_folder.h"
 #include "platform/sdl/text/message_window.h"
 #include "sdl_test_support.h"
 
@@ -17,11 +20,32 @@ TEST(SdlPlatform, AMissingTextureEndsTheGameWithOneLineNamingTheFile) {
   std::ostringstream err;
   EXPECT_EQ(RunGame(*platform, err), 1);
   const std::string line = err.str();
-  EXPECT_NE(line.find("cannot load texture " + folder.path().string() + "/Textures/bar.bmp"),
-            std::string::npos)
+  EXPECT_EQ(line.rfind("spacebattle: run-time error while loading the picture " +
+                           folder.path().string() + "/Textures/bar.bmp: ",
+                       0),
+            0u)
       << line;
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
   EXPECT_FALSE(platform->video().hasScreen()) << "the device is released";
+}
+
+// Installed, the program in <prefix>/games reads its files from
+// <prefix>/share/games/spacebattle; anywhere else, from its own folder.
+TEST(DataFolder, TheInstalledFolderWhenThereIsOneOtherwiseThePrograms) {
+  ScratchFolder root;
+  const std::string games = root.File("usr/games");
+  std::filesystem::create_directories(games);
+  EXPECT_EQ(sdl::DataFolderFor(games), games);
+  const std::string data = root.File("usr/share/games/spacebattle");
+  std::filesystem::create_directories(data);
+  EXPECT_EQ(sdl::DataFolderFor(games), data);
+  // A file of that name is no data folder.
+  const std::string copied = root.File("copy/game");
+  std::filesystem::create_directories(copied);
+  std::filesystem::create_directories(root.File("copy/share/games"));
+  std::ofstream(root.File("copy/share/games/spacebattle")) << "x";
+  EXPECT_EQ(sdl::DataFolderFor(copied), copied);
+  EXPECT_EQ(sdl::DataFolderFor(""), "");
 }
 
 TEST(MessageWindow, ReturnOrAClickOnOkDismissesIt) {

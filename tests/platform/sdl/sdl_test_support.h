@@ -88,13 +88,17 @@ class Screenshot {
   std::vector<uint32_t> pixels_;
 };
 
-// Runs a platform call, returning the run-time error's detail ("" if none).
+// Runs a platform call, returning the run-time error's line after
+// "spacebattle: run-time error" ("" if none).
 template <typename F>
 std::string FailureOf(F&& body) {
   try {
     body();
   } catch (const GameError& e) {
-    return e.detail.empty() ? "(failed)" : e.detail;
+    const std::string line = e.Line();
+    const std::string head = "spacebattle: run-time error";
+    const std::string rest = line.substr(line.rfind(head, 0) == 0 ? head.size() : 0);
+    return rest.empty() ? "(failed)" : rest;
   }
   return "";
 }

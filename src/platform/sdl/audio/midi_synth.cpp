@@ -39,7 +39,7 @@ void MidiSynth::FinishOpening() {
 }
 
 void MidiSynth::Adopt(LoadedSynth made) {
-  if (!made.error.empty()) Fail(ErrorKind::PlatformCall, made.error);
+  if (!made.error.empty()) FailWhile("starting the music", made.error);
   FloatStatusKeeper keep;
   settings_ = made.settings;
   synth_ = made.synth;
@@ -83,7 +83,7 @@ void MidiSynth::StartTune(const std::vector<uint8_t>& midi, const std::string& p
   if (player_ == nullptr ||
       fluid_player_add_mem(player_, midi.data(), midi.size()) == FLUID_FAILED ||
       fluid_player_play(player_) == FLUID_FAILED) {
-    Fail(ErrorKind::PlatformCall, "cannot play music " + path);
+    FailWhile("playing the tune " + path, "the synthesizer refused it");
   }
   startFrame_.store(-1, std::memory_order_release);
   sounding_.store(true, std::memory_order_release);

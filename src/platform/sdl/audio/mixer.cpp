@@ -51,7 +51,7 @@ void Audio::Open() {
     silent_ = true;
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!TryOpen()) {
-      Fail(ErrorKind::PlatformCall, std::string("cannot open the sound output: ") + SDL_GetError());
+      FailWhile("starting the sound", SDL_GetError());
     }
   }
   int channels = 0;

@@ -23,7 +23,7 @@ void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint3
   // it ends the game like a missing one.
   const std::string fault = SoundFontFault(audio_.soundFont());
   if (!fault.empty()) {
-    Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
+    FailWhile("loading the sound font " + audio_.soundFont(), fault);
   }
   // Read in the background from the first yield on, once the game shows its
   // first frame: nothing is played before a battle starts.
@@ -58,13 +58,13 @@ SegmentRef SdlMusic::LoadSegment(const std::string& path) {
   audio_.Open();
   const std::string file = ToSlashes(path);
   const std::string fault = OpenFault(file);
-  if (!fault.empty()) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + fault);
+  if (!fault.empty()) FailWhile("loading the tune " + file, fault);
   std::ifstream in(file, std::ios::binary);
-  if (!in) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + std::strerror(errno));
+  if (!in) FailWhile("loading the tune " + file, std::strerror(errno));
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                    std::istreambuf_iterator<char>());
   const MidiLength length = MeasureMidi(bytes);
-  if (!length.ok) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + length.error);
+  if (!length.ok) FailWhile("loading the tune " + file, length.error);
   return std::make_shared<SdlSegment>(file, bytes, length.seconds);
 }
 

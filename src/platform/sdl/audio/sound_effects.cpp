@@ -61,11 +61,11 @@ void SdlSoundBuffer::Build(int frequency) {
   SDL_AudioCVT cvt;
   if (SDL_BuildAudioCVT(&cvt, spec_.format, spec_.channels, frequency, audio_.format(),
                         static_cast<Uint8>(audio_.outputChannels()), audio_.frequency()) < 0) {
-    Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_ + ": " + SDL_GetError());
+    FailWhile("preparing the sound " + path_, SDL_GetError());
   }
   cvt.len = static_cast<int>(waveLength_);
   cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult + 1));
-  if (cvt.buf == nullptr) Fail(ErrorKind::PlatformCall, "out of memory for sound " + path_);
+  if (cvt.buf == nullptr) FailWhile("preparing the sound " + path_, "out of memory");
   std::memcpy(cvt.buf, wave_, waveLength_);
   frequency_ = frequency;
   toConvert_ = cvt;
@@ -91,12 +91,12 @@ void SdlSoundBuffer::Finish() {
   StartConverting();
   if (!converting_.valid()) return;
   const Converted done = converting_.get();
-  if (done.samples == nullptr) Fail(ErrorKind::PlatformCall, "cannot convert sound " + path_);
+  if (done.samples == nullptr) FailWhile("preparing the sound " + path_, "cannot convert it");
   converted_ = done.samples;
   // The mixer does not copy or free this buffer: it is freed with the chunk.
   chunk_ = Mix_QuickLoad_RAW(converted_, done.length);
   if (chunk_ == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot prepare sound " + path_ + ": " + Mix_GetError());
+    FailWhile("preparing the sound " + path_, Mix_GetError());
   }
   Mix_VolumeChunk(chunk_, volume_);
 }
@@ -117,7 +117,7 @@ void SdlSoundBuffer::Play(uint32_t flags) {
   Finish();
   const int loops = (flags & 1) ? -1 : 0;  // bit 0: loop
   if (Mix_PlayChannel(channel_, chunk_, loops) < 0) {
-    Fail(ErrorKind::PlatformCall, "cannot play sound " + path_ + ": " + Mix_GetError());
+    FailWhile("playing the sound " + path_, Mix_GetError());
   }
   ApplyPan();
 }
@@ -177,11 +177,10 @@ SoundRef SdlSoundOutput::CreateSoundBufferFromFile(const std::string& path) {
   SDL_RWops* in = SDL_RWFromFile(file.c_str(), "rb");
   if (in == nullptr) {
     const int error = errno;
-    Fail(ErrorKind::PlatformCall,
-         "cannot load sound " + file + ": " + (error != 0 ? std::strerror(error) : SDL_GetError()));
+    FailWhile("loading the sound " + file, error != 0 ? std::strerror(error) : SDL_GetError());
   }
   if (SDL_LoadWAV_RW(in, 1, &spec, &wave, &length) == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load sound " + file + ": " + SDL_GetError());
+    FailWhile("loading the sound " + file, SDL_GetError());
   }
   std::shared_ptr<SdlSoundBuffer> buffer;
   try {

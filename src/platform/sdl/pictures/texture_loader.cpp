@@ -14,7 +14,7 @@ namespace sb::sdl {
 namespace {
 
 [[noreturn]] void LoadFailed(const std::string& path, const std::string& fault) {
-  Fail(ErrorKind::PlatformCall, "cannot load texture " + path + ": " + fault);
+  FailWhile("loading the picture " + path, fault);
 }
 
 // Refuses a picture whose header its file cannot back, before the decoder

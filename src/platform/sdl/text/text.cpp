@@ -75,7 +75,7 @@ FontRef SdlText::CreateFont(const std::string& face, int points, bool bold) {
   FloatStatusKeeper keep;
   if (!*ttfAlive_) {
     if (TTF_Init() != 0) {
-      Fail(ErrorKind::PlatformCall, std::string("cannot start the font system: ") + TTF_GetError());
+      FailWhile("loading the fonts", TTF_GetError());
     }
     *ttfAlive_ = true;
   }
@@ -83,10 +83,10 @@ FontRef SdlText::CreateFont(const std::string& face, int points, bool bold) {
   const std::string path = fontFolder_ + "/" + choice.file;
   // The font library names the file but not the system's reason.
   const std::string fault = OpenFault(path);
-  if (!fault.empty()) Fail(ErrorKind::PlatformCall, "cannot load font " + path + ": " + fault);
+  if (!fault.empty()) FailWhile("loading the font " + path, fault);
   TTF_Font* font = TTF_OpenFont(path.c_str(), choice.pixels);
   if (font == nullptr) {
-    Fail(ErrorKind::PlatformCall, "cannot load font " + path + ": " + TTF_GetError());
+    FailWhile("loading the font " + path, TTF_GetError());
   }
   // Both font files are bold faces; a regular request is drawn with them too.
   (void)bold;

@@ -21,8 +21,9 @@ constexpr uint32_t kFormatX8R8G8B8 = 22;
 constexpr uint32_t kFormatR5G6B5 = 23;
 constexpr uint32_t kFormatX1R5G5B5 = 24;
 
-[[noreturn]] void VideoFailed(const std::string& what) {
-  Fail(ErrorKind::PlatformCall, what + ": " + SDL_GetError());
+// SDL's reason, after `what` when given.
+[[noreturn]] void VideoFailed(const std::string& doing, const std::string& what = "") {
+  FailWhile(doing, what.empty() ? std::string(SDL_GetError()) : what + ": " + SDL_GetError());
 }
 
 bool IsSoftware(SDL_Renderer* renderer) {
@@ -70,7 +71,7 @@ Video::~Video() {
 
 void Video::Init() {
   if (initialised_) return;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) VideoFailed("cannot start the video system");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) VideoFailed("starting the video");
   // SDL falls back on its invisible drivers when there is no display; the
   // game only uses them when asked to by name.
   const char* driver = SDL_GetCurrentVideoDriver();
@@ -78,7 +79,7 @@ void Video::Init() {
   if (driver != nullptr && (asked == nullptr || *asked == '\0') &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    Fail(ErrorKind::PlatformCall, "cannot start the video system: no display");
+    FailWhile("starting the video", "no display");
   }
   initialised_ = true;
   // Draw calls are gathered by SDL and sent in bulk at present time.
@@ -90,7 +91,9 @@ void Video::Init() {
 DisplayMode Video::DesktopMode() {
   Init();
   SDL_DisplayMode mode;
-  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) VideoFailed("cannot read the display mode");
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+    VideoFailed("starting the video", "cannot read the display mode");
+  }
   DisplayMode out;
   out.Width = static_cast<uint32_t>(mode.w);
   out.Height = static_cast<uint32_t>(mode.h);
@@ -127,7 +130,7 @@ void Video::CreateScreen(const PresentParameters& params) {
   auto openWindow = [&] {
     SDL_Window* w = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.x,
                                      size.y, flags);
-    if (w == nullptr) VideoFailed("cannot open the game window");
+    if (w == nullptr) VideoFailed("opening the game window");
     return w;
   };
 
@@ -168,19 +171,19 @@ void Video::CreateScreen(const PresentParameters& params) {
 void Video::FailAndRelease(const std::string& what) {
   const std::string error = SDL_GetError();
   Release();
-  Fail(ErrorKind::PlatformCall, what + ": " + error);
+  FailWhile("opening the game window", what + ": " + error);
 }
 
 void Video::OpenSoftwarePicture() {
   // The picture has the window surface's own format, so that showing it is
   // a plain copy or stretch with no conversion.
   SDL_Surface* out = SDL_GetWindowSurface(window_);
-  if (out == nullptr) FailAndRelease("cannot draw into the game window");
+  if (out == nullptr) FailAndRelease("cannot draw in it");
   picture_ = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, out->format->format);
   if (picture_ == nullptr) FailAndRelease("cannot make the picture");
   SDL_SetSurfaceBlendMode(picture_, SDL_BLENDMODE_NONE);
   renderer_ = SDL_CreateSoftwareRenderer(picture_);
-  if (renderer_ == nullptr) FailAndRelease("cannot create a renderer for the game window");
+  if (renderer_ == nullptr) FailAndRelease("cannot draw in it");
   canvas_.Attach(renderer_, picture_, width_, height_);
 }
 
@@ -218,12 +221,12 @@ void Video::PreparePicture() {
   if (window_ == nullptr || renderer_ == nullptr) return;
   if (picture_ != nullptr) {
     SDL_Surface* out = SDL_GetWindowSurface(window_);
-    if (out == nullptr) VideoFailed("cannot draw into the game window");
+    if (out == nullptr) VideoFailed("showing the picture", "cannot draw into the game window");
     const SDL_Rect rect = LetterboxRect(out->w, out->h, width_, height_);
     if (!SDL_RectEquals(&rect, &shownRect_)) barsDrawn_ = false;
     shownRect_ = rect;
     if (!barsDrawn_ && SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0)) != 0) {
-      VideoFailed("cannot draw into the game window");
+      VideoFailed("showing the picture", "cannot draw into the game window");
     }
     if (rect.w <= 0 || rect.h <= 0) return;
     SDL_Rect place = rect;
@@ -235,7 +238,7 @@ void Video::PreparePicture() {
     } else {
       rc = SDL_BlitScaled(picture_, nullptr, out, &place);
     }
-    if (rc != 0) VideoFailed("cannot show the picture");
+    if (rc != 0) VideoFailed("showing the picture");
     return;
   }
   int w = 0, h = 0;
@@ -243,12 +246,12 @@ void Video::PreparePicture() {
   if (SDL_SetRenderTarget(renderer_, nullptr) != 0 || SDL_RenderSetViewport(renderer_, nullptr) ||
       SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 ||
       SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255) != 0 || SDL_RenderClear(renderer_) != 0) {
-    VideoFailed("cannot show the picture");
+    VideoFailed("showing the picture");
   }
   shownRect_ = LetterboxRect(w, h, width_, height_);
   if (shownRect_.w > 0 && shownRect_.h > 0 &&
       SDL_RenderCopy(renderer_, target_, nullptr, &shownRect_) != 0) {
-    VideoFailed("cannot show the picture");
+    VideoFailed("showing the picture");
   }
 }
 
@@ -257,12 +260,12 @@ void Video::ShowPicture() {
   if (picture_ != nullptr) {
     const int rc = barsDrawn_ ? SDL_UpdateWindowSurfaceRects(window_, &shownRect_, 1)
                               : SDL_UpdateWindowSurface(window_);
-    if (rc != 0) VideoFailed("cannot show the picture");
+    if (rc != 0) VideoFailed("showing the picture");
     barsDrawn_ = true;
     return;
   }
   SDL_RenderPresent(renderer_);
-  if (SDL_SetRenderTarget(renderer_, target_) != 0) VideoFailed("cannot draw the picture");
+  if (SDL_SetRenderTarget(renderer_, target_) != 0) VideoFailed("showing the picture");
   // Switching targets resets the renderer's viewport.
   canvas_.ReapplyViewport();
 }

@@ -103,7 +103,7 @@ TEST(BitmapHeader, AHugeClaimFailsFastWithBoundedMemoryNamingTheFile) {
   for (const auto& [name, fault] : cases) {
     const std::string path = folder.File(name);
     const std::string line = FailureOf([&] { platform->textures().LoadTexture(path); });
-    EXPECT_EQ(line.rfind("cannot load texture " + path + ": ", 0), 0u) << line;
+    EXPECT_EQ(line.rfind(" while loading the picture " + path + ": ", 0), 0u) << line;
     EXPECT_NE(line.find(fault), std::string::npos) << line;
   }
   if (!kAddressSanitizer) setrlimit(RLIMIT_AS, &old);
@@ -142,7 +142,7 @@ TEST(SoundFont, EmptyTruncatedForeignOrMissingEndsTheGameLikeAMissingOne) {
                                                             .dataFolder = folder.path().string(),
                                                             .pacePresents = false});
   const std::string line = FailureOf([&] { platform->music().InitAudio(63, 7, 128); });
-  EXPECT_EQ(line.rfind("cannot load sound font " + font + ": truncated", 0), 0u) << line;
+  EXPECT_EQ(line.rfind(" while loading the sound font " + font + ": truncated", 0), 0u) << line;
   platform.reset();
 
   // A font whose header is right and whose contents are not is found out
@@ -166,7 +166,11 @@ TEST(SoundFont, EmptyTruncatedForeignOrMissingEndsTheGameLikeAMissingOne) {
   const std::string err = testing::internal::GetCapturedStderr();
   // In one line of the game's own, with the synthesizer's first complaint;
   // nothing of the synthesizer's reaches standard error itself.
-  EXPECT_EQ(later.rfind("cannot load sound font " + font + ": 'Invalid chunk id", 0), 0u) << later;
+  EXPECT_EQ(
+      later.rfind(
+          " while starting the music: cannot load sound font " + font + ": 'Invalid chunk id", 0),
+      0u)
+      << later;
   EXPECT_EQ(later.find('\n'), std::string::npos) << later;
   EXPECT_EQ(err.find("fluidsynth"), std::string::npos) << err;
 }
@@ -180,9 +184,12 @@ TEST(LoadErrors, NameTheFileAndTheSystemsReason) {
   fs::create_directories(folder.File("Music/battle.mid"));
   const std::string tune =
       FailureOf([&] { platform->music().LoadSegment(folder.File("Music/battle.mid")); });
-  EXPECT_EQ(tune, "cannot load music " + folder.File("Music/battle.mid") + ": Is a directory");
+  EXPECT_EQ(tune,
+            " while loading the tune " + folder.File("Music/battle.mid") + ": Is a directory");
   const std::string font = FailureOf([&] { platform->text().CreateFont("technical", 12, true); });
-  EXPECT_NE(font.find(folder.path().string() + "/fonts/"), std::string::npos) << font;
+  EXPECT_NE(font.find(" while loading the font " + folder.path().string() + "/fonts/"),
+            std::string::npos)
+      << font;
   EXPECT_NE(font.find(": No such file or directory"), std::string::npos) << font;
 }
 
