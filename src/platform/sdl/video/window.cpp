@@ -233,8 +233,8 @@ void Video::PreparePicture() {
     int rc;
     if (rect.w == width_ && rect.h == height_) {
       rc = SDL_BlitSurface(picture_, nullptr, out, &place);
-    } else if (out->format->format == picture_->format->format) {
-      rc = SDL_SoftStretch(picture_, nullptr, out, &place);
+    } else if (scaler_.Scale(picture_, out, place)) {
+      rc = 0;
     } else {
       rc = SDL_BlitScaled(picture_, nullptr, out, &place);
     }

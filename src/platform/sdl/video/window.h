@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/sdl/canvas/canvas.h"
+#include "platform/sdl/video/picture_scaler.h"
 #include "platform/types.h"
 
 namespace sb::sdl {
@@ -85,6 +86,7 @@ class Video {
   SDL_Texture* target_ = nullptr;
   SDL_Rect shownRect_{0, 0, 0, 0};  // where the picture went in the window
   bool barsDrawn_ = false;
+  PictureScaler scaler_;
   Canvas canvas_;
   int width_ = 1024, height_ = 768;
   bool captureWanted_ = false;
