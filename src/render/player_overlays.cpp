@@ -37,7 +37,7 @@ Rect Line(int32_t left, int32_t width, int32_t top) {
 }
 
 void DrawColumn(Form1& g, FrameCalls& calls, ControlDevice device, const Column& c) {
-  int32_t y = 130;
+  int32_t y = kColumnsTop;
   for (const ControlGroup& group : ControlGroups()) {
     if (group.device != device) continue;
     calls.Text(g.TechnicalFont, kTitleGreen, std::string(group.title),
@@ -60,7 +60,7 @@ void DrawControls(Form1& g, FrameCalls& calls) {
   DrawColumn(g, calls, ControlDevice::Keyboard, kKeyboardColumn);
   DrawColumn(g, calls, ControlDevice::Controller, kControllerColumn);
   calls.Text(g.TechnicalFont, kTitleGreen, "Any key or button closes this screen",
-             Rect{0, 660, kScreenWidth, 680}, kTextCenter);
+             Rect{0, kFooterTop, kScreenWidth, kFooterTop + kLineHeight}, kTextCenter);
 }
 
 void DrawPaused(Form1& g, FrameCalls& calls) {

@@ -17,6 +17,9 @@ struct Column {
 inline constexpr Column kKeyboardColumn{24, 176, 284};
 inline constexpr Column kControllerColumn{500, 216, 290};
 inline constexpr int32_t kLineHeight = 20;
+// Each group: its title, its lines, then half a line of space.
+inline constexpr int32_t kColumnsTop = 130;
+inline constexpr int32_t kFooterTop = 660;
 
 // The volume as shown: "VOLUME 5 / 8", or "SOUND OFF" when muted.
 std::string VolumeText(const SoundSettings& sound);
