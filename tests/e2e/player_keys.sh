@@ -69,7 +69,7 @@ rms=$(rms_after "$audio" "$audio_at_pause")
 cpu=$(awk -v t=$((ticks_after - ticks_before)) -v hz="$(getconf CLK_TCK)" \
   -v ns=$((seconds_after - seconds_before)) 'BEGIN { printf "%.2f", 100 * t / hz / (ns / 1e9) }')
 echo "paused: picture held, sound silent, processor use $cpu % of one core"
-# Far above what it uses (about 1 %), far below a battle drawn every frame.
+# Far above what it uses (under 1 %), far below a battle drawn every frame.
 above 8 "$cpu" || fail "paused, the game still uses $cpu % of a core"
 xdotool key p
 going_on() {
@@ -99,5 +99,8 @@ echo "F2: selection screen"
 xdotool key Escape
 finish_game "$e2e_step_bound"
 [ "$status" -eq 0 ] || fail "exit status $status; stderr: $(cat "$work/stderr.txt")"
-[ ! -s "$work/stderr.txt" ] || fail "stderr: $(cat "$work/stderr.txt")"
+# Nothing but the disk sound driver's own notice.
+if grep -v -e "disk i/o audio driver" -e "Writing to file" "$work/stderr.txt" | grep -q .; then
+  fail "stderr: $(cat "$work/stderr.txt")"
+fi
 echo "PASS"

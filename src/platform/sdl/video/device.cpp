@@ -168,8 +168,9 @@ bool SdlDevice::PresentAgain() {
   Canvas& canvas = video_.canvas();
   // A window event or a lost render target: the game draws the frame anew.
   if (!canvas.showsLastFrame()) return false;
-  // Paced even where frames are not (a timed demo): a held picture sleeps.
-  WaitForDeadline();
+  // Paced even where frames are not (a timed demo): a held picture sleeps,
+  // all the way, since nothing new has to meet the deadline.
+  SleepUntil(pacer_.NextDeadline(PaceClockNow()));
   // The window is given the picture again now and then, in case it lost it
   // without a word.
   if (++holds_ >= Canvas::kMaxRepeats) {
