@@ -6,7 +6,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <set>
 
 #include "core/command_line.h"
 
@@ -24,22 +23,6 @@ std::string ManItem(const ControlLine& l) {
   std::string keys;
   for (char ch : l.keys) keys += ch == '-' ? std::string("\\-") : std::string(1, ch);
   return ".TP\n.B " + keys + "\n" + std::string(l.action) + "\n";
-}
-
-TEST(ControlsText, EveryGroupHasLinesAndNoKeysRepeatWithinOne) {
-  ASSERT_FALSE(ControlGroups().empty());
-  bool keyboard = false, controller = false;
-  for (const ControlGroup& g : ControlGroups()) {
-    EXPECT_FALSE(g.lines.empty()) << g.title;
-    keyboard = keyboard || g.device == ControlDevice::Keyboard;
-    controller = controller || g.device == ControlDevice::Controller;
-    std::set<std::string_view> seen;
-    for (const ControlLine& l : g.lines) {
-      EXPECT_TRUE(seen.insert(l.keys).second) << l.keys;
-      EXPECT_FALSE(l.action.empty()) << l.keys;
-    }
-  }
-  EXPECT_TRUE(keyboard && controller);
 }
 
 TEST(ControlsText, HelpListsEveryControlInOneColumn) {
