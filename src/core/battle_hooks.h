@@ -19,6 +19,9 @@ class BattleHooks {
   virtual void BattleReady(Form1& form) = 0;
   // At the top of every battle pass, before the pass reads its keys.
   virtual void BeforeBattlePass(Form1& form) = 0;
+  // The player left the battle for the selection screen (F2), before the
+  // battle table is emptied; a later battle calls BattleReady again.
+  virtual void BattleLeft(Form1& /*form*/) {}
   // The program is ending, normally or (`byError`) by a run-time error.
   // Returns a line to report when the hook's own work failed, else "".
   virtual std::string ProgramEnding(Form1& form, bool byError) = 0;

@@ -43,6 +43,7 @@ int RunGame(Platform& platform, std::ostream& err, const GameSetup& setup) {
     ResetCrafts();
     form = std::make_unique<Form1>(platform);
     form->Hooks = hooks;
+    form->Warnings = &err;
     form->FixedSeed = setup.seed;
     form->Form_Load();
     return FinishHooks(hooks, form, err, false, 0);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
 #include "core/battle_hooks.h"
 #include "core/craft.h"
+#include "core/player_keys.h"
 #include "core/random.h"
 #include "core/star_table.h"
 #include "core/table.h"
@@ -113,6 +115,11 @@ class Form1 : public NotificationSink {
 
   // Demo recording or playback; null in normal play.
   BattleHooks* Hooks = nullptr;
+  // Where warnings go (a damaged settings file); null for standard error.
+  std::ostream* Warnings = nullptr;
+
+  // Pause, the controls screen, the sound volume and a new battle.
+  PlayerState Player;
 
   // ---- Platform ----
   Platform& P;

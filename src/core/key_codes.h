@@ -17,6 +17,21 @@ inline constexpr int kSpace = 57;
 inline constexpr int kLeft = 203;
 inline constexpr int kRight = 205;
 
+// Keys the design leaves unused, for the player's additions.
+inline constexpr int kMinus = 12;
+inline constexpr int kEquals = 13;
+inline constexpr int kP = 25;
+inline constexpr int kM = 50;
+inline constexpr int kF1 = 59;
+inline constexpr int kF2 = 60;
+inline constexpr int kNumpadMinus = 74;
+inline constexpr int kNumpadPlus = 78;
+inline constexpr int kPause = 197;
+// No keyboard key has this code: a game controller's Back button, pressed
+// and released alone, holds it for one pass (its Start button alone does the
+// same with kPause).
+inline constexpr int kControllerBack = 240;
+
 // Every key the battle reads, in ascending order.
 inline constexpr int kBattleKeys[] = {kW,     kA,      kD,     kLShift, kC,    kN,
                                       kComma, kPeriod, kSpace, kLeft,   kRight};

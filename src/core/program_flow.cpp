@@ -10,30 +10,52 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() {
   StartUp();
+  LoadPlayerSettings(*this);
   if (Hooks) {
     const int16_t design = Hooks->DesignToStart(*this);
     if (design != 0) {
+      Player.ShowingDemo = true;
       SelectedDesign = design;
       CheckWhichCraft();
       StartBattle();
     }
   }
 
-  while (SelectionActive) {
-    Do_Mouse();
-    SelecterRender();
-    EndOfPass();
-  }
+  // Only the end of the program ends the loops; leaving a battle (F2) goes
+  // back to the selection loop.
+  for (;;) {
+    while (SelectionActive) {
+      if (MouseCovered(*this)) {
+        ReadMouseUnderControls(*this);
+      } else {
+        Do_Mouse();
+      }
+      SelecterRender();
+      EndOfPass();
+      SelectionPlayerKeys(*this);
+    }
 
-  BattleSetUp();
-  if (Hooks) Hooks->BattleReady(*this);
+    BattleSetUp();
+    if (Hooks) Hooks->BattleReady(*this);
 
-  while (BattleActive) {
-    if (Hooks) Hooks->BeforeBattlePass(*this);
-    AI();
-    Physics();
-    Renderme();
-    EndOfPass();
+    while (BattleActive) {
+      BattlePlayerKeys(*this);
+      if (Player.NewBattleWanted) {
+        LeaveBattle(*this);
+        break;
+      }
+      if (BattleHeld(*this)) {
+        HeldBattlePass(*this);
+        continue;
+      }
+      if (Hooks) Hooks->BeforeBattlePass(*this);
+      AI();
+      Physics();
+      Renderme();
+      BattleFrameDrawn(Player);
+      EndOfPass();
+    }
+    if (!SelectionActive) return;
   }
 }
 

@@ -22,25 +22,43 @@ DemoRecorder::DemoRecorder(std::string path) : path_(std::move(path)) {
   demo_.gameVersion = GameVersion();
 }
 
+namespace {
+
+// The check values owed at the end of a battle that ended normally.
+void AddFinalChecks(Demo& demo, const Form1& form) {
+  const uint32_t done = demo.passes();
+  if (done > 0 && done % kCheckInterval == 0) demo.checks.push_back(BattleCheckValue(form));
+  demo.checks.push_back(BattleCheckValue(form));
+}
+
+}  // namespace
+
 void DemoRecorder::BattleReady(Form1& form) {
+  if (battleLeft_) return;
   battleStarted_ = true;
   demo_.seed = form.BattleSeed;
   demo_.design = form.SelectedDesign;
 }
 
 void DemoRecorder::BeforeBattlePass(Form1& form) {
+  if (battleLeft_) return;
   const uint32_t done = demo_.passes();
   if (done > 0 && done % kCheckInterval == 0) demo_.checks.push_back(BattleCheckValue(form));
   demo_.AddPasses(BattleKeysHeld(form));
 }
 
+void DemoRecorder::BattleLeft(Form1& form) {
+  if (battleLeft_ || !battleStarted_) return;
+  battleLeft_ = true;
+  AddFinalChecks(demo_, form);
+}
+
 std::string DemoRecorder::ProgramEnding(Form1& form, bool byError) {
   if (!battleStarted_) return "";
-  demo_.endedByError = byError;
-  if (!byError) {
-    const uint32_t done = demo_.passes();
-    if (done > 0 && done % kCheckInterval == 0) demo_.checks.push_back(BattleCheckValue(form));
-    demo_.checks.push_back(BattleCheckValue(form));
+  // A later battle's end, or its error, is not this demo's.
+  if (!battleLeft_) {
+    demo_.endedByError = byError;
+    if (!byError) AddFinalChecks(demo_, form);
   }
   return WriteDemoFile(path_, demo_);
 }

@@ -1,6 +1,7 @@
 // --record: notes the battle's seed and design, the battle keys held in each
 // pass and a check value every 60 passes, and writes the demo when the
-// program ends, whether by Escape, a window close or a run-time error.
+// program ends, whether by Escape, a window close or a run-time error. Only
+// the first battle is recorded: leaving it for a new one (F2) ends the demo.
 #pragma once
 
 #include <string>
@@ -20,6 +21,7 @@ class DemoRecorder : public BattleHooks {
   int16_t DesignToStart(Form1&) override { return 0; }
   void BattleReady(Form1& form) override;
   void BeforeBattlePass(Form1& form) override;
+  void BattleLeft(Form1& form) override;
   // Writes the demo; nothing when the battle never began.
   std::string ProgramEnding(Form1& form, bool byError) override;
 
@@ -29,6 +31,7 @@ class DemoRecorder : public BattleHooks {
   std::string path_;
   Demo demo_;
   bool battleStarted_ = false;
+  bool battleLeft_ = false;
 };
 
 }  // namespace sb::demo

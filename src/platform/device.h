@@ -50,6 +50,10 @@ class Device {
   virtual void BeginScene() = 0;
   virtual void EndScene() = 0;
   virtual void Present() = 0;
+  // Shows the last presented frame again, at the time the next frame would
+  // be presented, without drawing anything. False, with nothing shown, when
+  // the platform no longer has that frame: draw it anew.
+  virtual bool PresentAgain() = 0;
   virtual void SetTransform(TransformType type, const Matrix& matrix) = 0;
   // Vertex format of later draws: kFvfLitVertex or kFvfPointVertex.
   virtual void SetVertexShader(uint32_t format) = 0;

@@ -6,7 +6,9 @@
 #include "platform/device.h"
 #include "platform/input.h"
 #include "platform/music.h"
+#include "platform/settings_store.h"
 #include "platform/sound.h"
+#include "platform/sound_control.h"
 #include "platform/sprite.h"
 #include "platform/text.h"
 #include "platform/textures.h"
@@ -29,6 +31,9 @@ class Platform {
   virtual SoundOutput& sound() = 0;
   virtual Music& music() = 0;
   virtual Clock& clock() = 0;
+  // Pause and master volume over effects and music alike.
+  virtual SoundControl& soundControl() = 0;
+  virtual SettingsStore& settings() = 0;
 };
 
 }  // namespace sb

@@ -9,6 +9,7 @@
 namespace sb {
 
 constexpr uint32_t kTextLeftTop = 0;  // DT_LEFT | DT_TOP
+constexpr uint32_t kTextCenter = 1;   // DT_CENTER: each line centred
 constexpr uint32_t kTextRight = 2;    // DT_RIGHT: each line right-aligned
 
 class TextDrawer {

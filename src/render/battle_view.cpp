@@ -6,6 +6,7 @@
 #include "platform/d3dx_math.h"
 #include "render/frame_calls.h"
 #include "render/hud.h"
+#include "render/player_overlays.h"
 #include "render/view_helpers.h"
 
 namespace sb {
@@ -190,6 +191,7 @@ void Form1::Renderme() {
   DrawRadar(*this, calls, x0, y0);
   DrawTargetView(*this, calls);
   if (BattleActive) hud::DrawTargetPanel(*this, calls);
+  overlay::Draw(*this, calls);
 
   calls.EndScene();
   calls.Present();

@@ -2,6 +2,7 @@
 #include "core/form1.h"
 #include "render/frame_calls.h"
 #include "render/hud.h"
+#include "render/player_overlays.h"
 
 namespace sb {
 
@@ -60,6 +61,7 @@ void Form1::SelecterRender() {
   calls.Sprite(CursorTexture, one, one, 0, Vec2(MouseX, MouseY), kWhite);
 
   calls.Text(TechnicalFont, kWhite, hud::StatusLine(*this), StatusRect, kTextLeftTop);
+  overlay::Draw(*this, calls);
 
   calls.EndScene();
   calls.Present();

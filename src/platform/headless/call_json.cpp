@@ -258,13 +258,17 @@ void OtherCallJson(const Call& call, JsonObject& j) {
     j.Int("notification", call.notification);
   } else if (op == "Music.PlaySegmentEx" || op == "Music.StopEx") {
     j.Int("flags", call.flags).Int("time", static_cast<double>(call.time));
+  } else if (op == "Sound.PauseAll") {
+    j.Bool("paused", call.paused);
+  } else if (op == "Sound.SetMasterGain") {
+    j.Float("gain", call.gain);
   }
 }
 
 const char* const kFrameOps[] = {
-    "SetViewport",  "Clear",           "BeginScene",  "EndScene",       "Present",
-    "SetTransform", "SetVertexShader", "SetTexture",  "SetRenderState", "SetTextureStageState",
-    "DrawQuad",     "DrawPoints",      "Sprite.Draw", "DrawText"};
+    "SetViewport",          "Clear",        "BeginScene",      "EndScene",    "Present",
+    "PresentAgain",         "SetTransform", "SetVertexShader", "SetTexture",  "SetRenderState",
+    "SetTextureStageState", "DrawQuad",     "DrawPoints",      "Sprite.Draw", "DrawText"};
 
 }  // namespace
 

@@ -80,6 +80,10 @@ class HDevice : public Device {
   void BeginScene() override { p_.Record({"BeginScene"}); }
   void EndScene() override { p_.Record({"EndScene"}); }
   void Present() override { p_.Record({"Present"}); }
+  bool PresentAgain() override {
+    p_.Record({"PresentAgain"});
+    return !p_.frameLost;
+  }
   void SetTransform(TransformType type, const Matrix& m) override {
     if (!p_.recording) return;
     p_.Record({.op = "SetTransform", .type = type, .matrix = m});
@@ -298,6 +302,48 @@ class HClock : public Clock {
   HeadlessPlatform& p_;
 };
 
+class HSoundControl : public SoundControl {
+ public:
+  explicit HSoundControl(HeadlessPlatform& p) : p_(p) {}
+  void PauseAll(bool paused) override {
+    p_.soundPaused = paused;
+    p_.Record({.op = "Sound.PauseAll", .paused = paused});
+  }
+  void SetMasterGain(float gain) override {
+    if (!(gain >= 0 && gain <= 1)) {
+      Fail(ErrorKind::PlatformCall, "master gain " + std::to_string(gain) + " is outside 0..1");
+    }
+    p_.masterGain = gain;
+    p_.Record({.op = "Sound.SetMasterGain", .gain = gain});
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
+class HSettings : public SettingsStore {
+ public:
+  explicit HSettings(HeadlessPlatform& p) : p_(p) {}
+  std::string SettingsPath() override { return p_.settingsPath; }
+  SettingsRead ReadSettings() override {
+    p_.Record({"Settings.Read"});
+    if (!p_.settingsReadProblem.empty()) {
+      return {SettingsRead::Result::Unreadable, "", p_.settingsReadProblem};
+    }
+    if (!p_.settingsFile) return {};
+    return {SettingsRead::Result::Read, *p_.settingsFile, ""};
+  }
+  std::string WriteSettings(const std::string& text) override {
+    p_.Record({.op = "Settings.Write", .s = text});
+    if (!p_.settingsWriteProblem.empty()) return p_.settingsWriteProblem;
+    p_.settingsFile = text;
+    return "";
+  }
+
+ private:
+  HeadlessPlatform& p_;
+};
+
 }  // namespace
 
 struct HeadlessPlatform::Impl {
@@ -311,7 +357,9 @@ struct HeadlessPlatform::Impl {
         mouse(p),
         sound(p),
         music(p),
-        clock(p) {}
+        clock(p),
+        soundControl(p),
+        settings(p) {}
   HWindow window;
   HDevice device;
   HSprite sprite;
@@ -322,6 +370,8 @@ struct HeadlessPlatform::Impl {
   HSound sound;
   HMusic music;
   HClock clock;
+  HSoundControl soundControl;
+  HSettings settings;
 };
 
 HeadlessPlatform::HeadlessPlatform() : impl_(std::make_unique<Impl>(*this)) {}
@@ -360,6 +410,12 @@ Music& HeadlessPlatform::music() {
 }
 Clock& HeadlessPlatform::clock() {
   return impl_->clock;
+}
+SoundControl& HeadlessPlatform::soundControl() {
+  return impl_->soundControl;
+}
+SettingsStore& HeadlessPlatform::settings() {
+  return impl_->settings;
 }
 
 void HeadlessPlatform::Record(Call call) {

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,6 +59,8 @@ struct Call {
   bool on = false;        // Music.SetMasterAutoDownload
   uint32_t notification = 0;  // Music.AddNotificationType
   int64_t time = 0;           // Music.PlaySegmentEx, Music.StopEx
+  float gain = 0;             // Sound.SetMasterGain
+  bool paused = false;        // Sound.PauseAll
 };
 
 class HeadlessPlatform : public Platform {
@@ -78,6 +81,8 @@ class HeadlessPlatform : public Platform {
   SoundOutput& sound() override;
   Music& music() override;
   Clock& clock() override;
+  SoundControl& soundControl() override;
+  SettingsStore& settings() override;
 
   // ---- Recording ----
   std::vector<Call> calls;
@@ -116,6 +121,14 @@ class HeadlessPlatform : public Platform {
   std::set<std::string> failingFiles;
   std::string programFolder = "/headless";
   DisplayMode displayMode{1920, 1080, 60, 22};
+  // PresentAgain finds the last frame lost (and returns false) while set.
+  bool frameLost = false;
+  // The settings file: none until written, unless a test puts one here.
+  std::string settingsPath = "/headless/config/spacebattle/settings.ini";
+  std::optional<std::string> settingsFile;
+  // Reading fails with this problem, or writing does, when not empty.
+  std::string settingsReadProblem;
+  std::string settingsWriteProblem;
 
   // ---- State the tests read ----
   int32_t keyboardEvent = 0;  // as set by the game
@@ -124,6 +137,9 @@ class HeadlessPlatform : public Platform {
   std::string fatalMessage;
   // Music: which segment file is playing ("" for none).
   std::string playingMusic;
+  // Sound: held by PauseAll, and the master gain.
+  bool soundPaused = false;
+  float masterGain = 1;
 
   // Internal, used by the implementation classes.
   void Record(Call call);

@@ -48,7 +48,9 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
       mouse_(video_),
       pads_(keyboard_, mouse_),
       sound_(audio_),
-      music_(audio_) {}
+      music_(audio_),
+      soundControl_(audio_),
+      settings_(options.settingsFile ? *options.settingsFile : SettingsPathFromEnvironment()) {}
 
 SdlPlatform::~SdlPlatform() {
   text_.ReleaseTextures();

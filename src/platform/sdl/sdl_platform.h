@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -25,6 +26,9 @@ struct SdlPlatformOptions {
   // False: no sound reaches a device (the mixer still runs, on SDL's dummy
   // driver).
   bool sound = true;
+  // The player's settings file; unset = the one in the user's configuration
+  // folder, "" = none (nothing read, nothing kept).
+  std::optional<std::string> settingsFile;
 };
 
 std::unique_ptr<Platform> CreateSdlPlatform(const SdlPlatformOptions& options = {});

@@ -10,11 +10,13 @@
 #include "platform/platform.h"
 #include "platform/sdl/audio/mixer.h"
 #include "platform/sdl/audio/music.h"
+#include "platform/sdl/audio/sound_control.h"
 #include "platform/sdl/audio/sound_effects.h"
 #include "platform/sdl/input/gamepad.h"
 #include "platform/sdl/input/keyboard_mouse.h"
 #include "platform/sdl/pictures/texture_loader.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/system/settings_file.h"
 #include "platform/sdl/text/text.h"
 #include "platform/sdl/time/game_clock.h"
 #include "platform/sdl/video/device.h"
@@ -60,6 +62,8 @@ class SdlPlatform : public Platform {
   SoundOutput& sound() override { return sound_; }
   Music& music() override { return music_; }
   Clock& clock() override { return clock_; }
+  SoundControl& soundControl() override { return soundControl_; }
+  SettingsStore& settings() override { return settings_; }
 
   // The parts, by their own types.
   const std::string& programFolder() const { return programFolder_; }
@@ -92,6 +96,8 @@ class SdlPlatform : public Platform {
   SdlSoundOutput sound_;
   SdlMusic music_;
   SdlClock clock_;
+  SdlSoundControl soundControl_;
+  FileSettingsStore settings_;
 };
 
 }  // namespace sb::sdl

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "core/controls_text.h"
 #include "core/form1.h"
+#include "render/player_overlays.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {
@@ -209,6 +211,91 @@ TEST_F(GameScreens, ThePointerTurnsTowardsTheTargetAsTheRadarShowsIt) {
   Crafts[0].Target = 0;
   form_->Renderme();
   EXPECT_LT(AngleBetween(PointerTipDegrees(Screenshot(*platform_)), 90), 10);
+}
+
+TEST_F(GameScreens, APausedBattleKeepsItsLastFrameWithPausedOverItAndDrawsNothingMore) {
+  Form1& f = *form_;
+  StartBattle();
+  f.AI();
+  f.Physics();
+  f.Renderme();
+  // The window's first events (shown, exposed) come and go.
+  for (int i = 0; i < 3; ++i) platform_->window().Yield(f);
+  const Screenshot running(*platform_);
+  f.Player.Paused = true;
+  HeldBattlePass(f);  // draws the frame once more, "PAUSED" over it
+  const Screenshot paused(*platform_);
+  // The band in the middle changed; above it (the status line left out)
+  // the picture is the one that was there.
+  EXPECT_GT(CountIn(paused, 300, 330, 724, 440, &running), 3000);
+  EXPECT_EQ(CountIn(paused, 0, 40, 1024, 300, &running), 0);
+  // Held passes only show it again.
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(f.Dev->PresentAgain());
+  EXPECT_EQ(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &paused), 0);
+  // A window event may have cost the picture: the game is asked to draw it.
+  platform_->video().canvas().ForgetShownFrame();
+  EXPECT_FALSE(f.Dev->PresentAgain());
+}
+
+TEST_F(GameScreens, TheControlsScreenDarkensThePictureAndFillsBothColumns) {
+  Form1& f = *form_;
+  f.Do_Mouse();
+  f.SelecterRender();
+  const Screenshot plain(*platform_);
+  f.Player.ControlsShown = true;
+  f.SelecterRender();
+  const Screenshot shown(*platform_);
+  // The Start button under it is darker.
+  const uint32_t before = plain.At(64, 382), after = shown.At(64, 382);
+  EXPECT_LT(Green(after) + Red(after) + Blue(after),
+            (Green(before) + Red(before) + Blue(before)) / 3);
+  // Text in every line of both columns, keys and actions.
+  for (const overlay::Column& c : {overlay::kKeyboardColumn, overlay::kControllerColumn}) {
+    const int y = overlay::kColumnsTop + overlay::kLineHeight;  // the first group's first line
+    EXPECT_GT(CountIn(shown, c.left, y, c.left + c.keysWidth, y + overlay::kLineHeight), 10);
+    EXPECT_GT(CountIn(shown, c.left + c.keysWidth, y, c.left + c.keysWidth + c.actionsWidth,
+                      y + overlay::kLineHeight),
+              30);
+  }
+}
+
+// Every text of the controls screen fits its place in the game's font: none
+// is cut off, and the columns end above the footer.
+TEST(ControlsScreenLayout, EveryTextFitsItsColumnInTheGamesFont) {
+  ASSERT_EQ(TTF_Init(), 0) << TTF_GetError();
+  const sdl::FontChoice choice = sdl::ChooseFont("technical", 12);
+  TTF_Font* font = TTF_OpenFont((std::string(SB_TEST_DATA_DIR) + "/fonts/" + choice.file).c_str(),
+                                choice.pixels);
+  ASSERT_NE(font, nullptr) << TTF_GetError();
+  const auto width = [&](std::string_view text) {
+    int w = 0, h = 0;
+    EXPECT_EQ(TTF_SizeUTF8(font, std::string(text).c_str(), &w, &h), 0);
+    return w;
+  };
+  EXPECT_LE(TTF_FontLineSkip(font), overlay::kLineHeight);
+  for (ControlDevice device : {ControlDevice::Keyboard, ControlDevice::Controller}) {
+    const overlay::Column& c =
+        device == ControlDevice::Keyboard ? overlay::kKeyboardColumn : overlay::kControllerColumn;
+    EXPECT_LE(c.left + c.keysWidth + c.actionsWidth, 1024);
+    int bottom = overlay::kColumnsTop;
+    for (const ControlGroup& g : ControlGroups()) {
+      if (g.device != device) continue;
+      EXPECT_LE(width(g.title), c.keysWidth + c.actionsWidth) << g.title;
+      for (const ControlLine& l : g.lines) {
+        // A little space between a key and its action.
+        EXPECT_LE(width(l.keys), c.keysWidth - 6) << l.keys;
+        EXPECT_LE(width(l.action), c.actionsWidth) << l.action;
+      }
+      bottom +=
+          overlay::kLineHeight * (1 + static_cast<int>(g.lines.size())) + overlay::kLineHeight / 2;
+    }
+    EXPECT_LE(bottom, overlay::kFooterTop);
+  }
+  EXPECT_LT(overlay::kKeyboardColumn.left + overlay::kKeyboardColumn.keysWidth +
+                overlay::kKeyboardColumn.actionsWidth,
+            overlay::kControllerColumn.left);
+  TTF_CloseFont(font);
+  TTF_Quit();
 }
 
 }  // namespace

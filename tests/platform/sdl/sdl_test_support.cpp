@@ -26,8 +26,10 @@ ScratchFolder::ScratchFolder() {
 }
 
 std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder) {
-  return std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{
-      .programFolder = folder, .dataFolder = SB_TEST_DATA_DIR, .pacePresents = false});
+  return std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder,
+                                                               .dataFolder = SB_TEST_DATA_DIR,
+                                                               .pacePresents = false,
+                                                               .settingsFile = ""});
 }
 
 Device& OpenScreen(sdl::SdlPlatform& platform) {

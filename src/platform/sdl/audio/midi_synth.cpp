@@ -112,7 +112,8 @@ void MidiSynth::Render(void* self, Uint8* stream, int length) {
   std::lock_guard<std::mutex> lock(synth->mutex_);
   // A tune played before the synthesizer was made sounds, but has no player
   // until the yield that takes the synthesizer starts it: silence till then.
-  if (!synth->Sounding() || synth->player_ == nullptr) {
+  // Held with everything else: the tune waits where it is.
+  if (!synth->Sounding() || synth->player_ == nullptr || synth->audio_.held()) {
     std::memset(stream, 0, static_cast<size_t>(length));
     return;
   }

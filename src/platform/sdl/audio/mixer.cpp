@@ -1,6 +1,7 @@
 #include "platform/sdl/audio/mixer.h"
 
 #include <cmath>
+#include <cstring>
 #include <iostream>
 
 #include "core/runtime_error.h"
@@ -84,6 +85,25 @@ void Audio::FreeChannel(int channel) {
   freeChannels_.push_back(channel);
 }
 
+void Audio::PauseAll(bool paused) {
+  if (paused == held()) return;
+  if (*alive_) {
+    if (paused) {
+      heldChannels_.clear();
+      for (int channel = 0; channel < channelCount_; ++channel) {
+        if (Mix_Playing(channel) && !Mix_Paused(channel)) {
+          Mix_Pause(channel);
+          heldChannels_.push_back(channel);
+        }
+      }
+    } else {
+      for (const int channel : heldChannels_) Mix_Resume(channel);
+      heldChannels_.clear();
+    }
+  }
+  held_.store(paused, std::memory_order_release);
+}
+
 void Audio::SetOutputTap(std::function<void(const Uint8*, int)> tap) {
   std::lock_guard<std::mutex> lock(tapMutex_);
   tap_ = std::move(tap);
@@ -91,8 +111,21 @@ void Audio::SetOutputTap(std::function<void(const Uint8*, int)> tap) {
 
 void Audio::PostMix(void* self, Uint8* stream, int length) {
   auto* audio = static_cast<Audio*>(self);
-  audio->framesMixed_.fetch_add(static_cast<uint64_t>(length / audio->frameBytes_),
-                                std::memory_order_acq_rel);
+  // The music's clock stands still while everything is held.
+  if (!audio->held()) {
+    audio->framesMixed_.fetch_add(static_cast<uint64_t>(length / audio->frameBytes_),
+                                  std::memory_order_acq_rel);
+  }
+  const float gain = audio->masterGain();
+  if (gain <= 0.0f) {
+    std::memset(stream, 0, static_cast<size_t>(length));
+  } else if (gain < 1.0f && audio->format_ == AUDIO_S16SYS) {
+    auto* samples = reinterpret_cast<Sint16*>(stream);
+    const size_t count = static_cast<size_t>(length) / sizeof(Sint16);
+    for (size_t i = 0; i < count; ++i) {
+      samples[i] = static_cast<Sint16>(std::lround(samples[i] * gain));
+    }
+  }
   std::lock_guard<std::mutex> lock(audio->tapMutex_);
   if (audio->tap_) audio->tap_(stream, length);
 }

@@ -54,6 +54,15 @@ class Audio {
   void FlagMusicEnded() { musicEnded_.store(true, std::memory_order_release); }
   bool TakeMusicEnded() { return musicEnded_.exchange(false, std::memory_order_acq_rel); }
 
+  // Holds every playing effect and the music where they are (the music
+  // renders silence and FramesMixed stands still), or lets them go on.
+  // Effects paused by their own buffers stay paused.
+  void PauseAll(bool paused);
+  bool held() const { return held_.load(std::memory_order_acquire); }
+  // Scales everything mixed by `gain`, 0 to 1 (1: left as it is).
+  void SetMasterGain(float gain) { gain_.store(gain, std::memory_order_release); }
+  float masterGain() const { return gain_.load(std::memory_order_acquire); }
+
   // Receives every mixed buffer (interleaved samples in the device format)
   // on the audio thread; for measuring the output.
   void SetOutputTap(std::function<void(const Uint8*, int)> tap);
@@ -77,6 +86,9 @@ class Audio {
   int frameBytes_ = 4;
   std::atomic<uint64_t> framesMixed_{0};
   std::atomic<bool> musicEnded_{false};
+  std::atomic<bool> held_{false};
+  std::atomic<float> gain_{1.0f};
+  std::vector<int> heldChannels_;  // the channels PauseAll paused
   std::vector<int> freeChannels_;
   int channelCount_ = 0;
   std::mutex tapMutex_;

@@ -62,6 +62,9 @@ class Canvas {
   // The picture may no longer be the last frame drawn (its renderer lost its
   // contents), or the window must be shown in full again.
   void ForgetShownFrame() { shownKnown_ = false; }
+  // True while the picture holds the last frame presented, known step by
+  // step, so that it can be shown again without drawing.
+  bool showsLastFrame() const { return shownKnown_; }
   // Frames left out since the start, for tests.
   uint64_t repeatedFrames() const { return repeatedFrames_; }
   // Turned quads drawn here rather than by the renderer since the start,

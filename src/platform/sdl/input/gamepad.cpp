@@ -62,8 +62,14 @@ bool Gamepads::Handle(const SDL_Event& event) {
       if (button == SDL_CONTROLLER_BUTTON_A && pad->state.Button(SDL_CONTROLLER_BUTTON_A) != down) {
         mouse_.Click(down);
       }
+      const int tap = pad->state.TapOf(button, down);
       pad->state.SetButton(button, down);
       UpdateKeys();
+      // Held and let go at once: the game sees the key held for one pass.
+      if (tap != 0) {
+        keyboard_.Hold(static_cast<uint8_t>(tap), KeySource::kPad, true);
+        keyboard_.Hold(static_cast<uint8_t>(tap), KeySource::kPad, false);
+      }
       return true;
     }
     case SDL_CONTROLLERAXISMOTION:

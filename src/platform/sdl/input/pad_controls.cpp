@@ -47,6 +47,28 @@ void PadState::SetAxis(int axis, int value) {
   directions[axis] = AxisDirection(directions[axis], value);
 }
 
+int PadState::TapOf(int button, bool down) {
+  const bool start = button == SDL_CONTROLLER_BUTTON_START;
+  const bool back = button == SDL_CONTROLLER_BUTTON_BACK;
+  if (!start && !back) return 0;
+  const bool before =
+      start ? Button(SDL_CONTROLLER_BUTTON_START) : Button(SDL_CONTROLLER_BUTTON_BACK);
+  if (down == before) return 0;
+  bool& alone = start ? startAlone : backAlone;
+  bool& other = start ? backAlone : startAlone;
+  if (down) {
+    const bool otherDown =
+        start ? Button(SDL_CONTROLLER_BUTTON_BACK) : Button(SDL_CONTROLLER_BUTTON_START);
+    alone = !otherDown;
+    other = false;
+    return 0;
+  }
+  const bool tapped = alone;
+  alone = false;
+  if (!tapped) return 0;
+  return start ? keys::kPause : keys::kControllerBack;
+}
+
 PadKeys KeysHeldBy(const PadState& pad) {
   const int8_t leftX = pad.Direction(SDL_CONTROLLER_AXIS_LEFTX);
   const int8_t rightX = pad.Direction(SDL_CONTROLLER_AXIS_RIGHTX);

@@ -33,6 +33,13 @@ struct PadState {
   void SetButton(int button, bool down);
   void SetAxis(int axis, int value);
   bool Button(SDL_GameControllerButton b) const { return buttons[b]; }
+
+  // Start or Back pressed and released alone (the two together quit): the
+  // key code its release taps, kPause for Start and kControllerBack for
+  // Back, else 0. Called with each button change, before SetButton.
+  int TapOf(int button, bool down);
+  // Start, Back: down with the other not pressed since.
+  bool startAlone = false, backAlone = false;
   int8_t Direction(SDL_GameControllerAxis a) const { return directions[a]; }
 };
 

@@ -158,6 +158,27 @@ void SdlDevice::Present() {
   if (pace_) WaitForDeadline();
   if (!repeated) video_.ShowPicture();
   canvas.EndFrame(repeated);
+  holds_ = 0;
+}
+
+bool SdlDevice::PresentAgain() {
+  RequireScreen();
+  FloatStatusKeeper keep;
+  if (inScene_) Fail(ErrorKind::PlatformCall, "PresentAgain inside a scene");
+  Canvas& canvas = video_.canvas();
+  // A window event or a lost render target: the game draws the frame anew.
+  if (!canvas.showsLastFrame()) return false;
+  // Paced even where frames are not (a timed demo): a held picture sleeps,
+  // all the way, since nothing new has to meet the deadline.
+  SleepUntil(pacer_.NextDeadline(PaceClockNow()));
+  // The window is given the picture again now and then, in case it lost it
+  // without a word.
+  if (++holds_ >= Canvas::kMaxRepeats) {
+    holds_ = 0;
+    video_.PreparePicture();
+    video_.ShowPicture();
+  }
+  return true;
 }
 
 void SdlDevice::WaitForDeadline() {

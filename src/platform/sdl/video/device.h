@@ -22,6 +22,7 @@ class SdlDevice : public Device {
   void BeginScene() override;
   void EndScene() override;
   void Present() override;
+  bool PresentAgain() override;
   void SetTransform(TransformType type, const Matrix& matrix) override;
   void SetVertexShader(uint32_t format) override;
   void SetTexture(const TextureRef& texture) override;
@@ -47,6 +48,7 @@ class SdlDevice : public Device {
   Matrix world_, view_, projection_, worldViewProjection_;
   bool transformDirty_ = true;
   bool inScene_ = false;
+  int holds_ = 0;  // frames shown again since the last one drawn
   uint32_t vertexFormat_ = 0;
   GpuImageRef image_;
   // Render states, starting at the device's defaults.

@@ -111,6 +111,108 @@ class RecordingSink : public NotificationSink {
   std::vector<int32_t> events;
 };
 
+// Counts what the mixer puts out: every frame, and the frames with a sample
+// louder than `loud`.
+class FrameCount {
+ public:
+  explicit FrameCount(sdl::Audio& audio, int loud = 2000) : audio_(audio) {
+    audio_.SetOutputTap([this, loud](const Uint8* stream, int length) {
+      const auto* s = reinterpret_cast<const int16_t*>(stream);
+      for (int i = 0; i + 1 < length / 2; i += 2) {
+        ++frames_;
+        if (std::abs(int{s[i]}) > loud || std::abs(int{s[i + 1]}) > loud) ++loud_;
+      }
+    });
+  }
+  ~FrameCount() { audio_.SetOutputTap(nullptr); }
+  int64_t frames() const { return frames_; }
+  int64_t loud() const { return loud_; }
+
+ private:
+  sdl::Audio& audio_;
+  std::atomic<int64_t> frames_ = 0, loud_ = 0;
+};
+
+TEST_F(AudioTest, TheMasterGainScalesEverythingAndZeroSilencesIt) {
+  int peaks[3];
+  const float gains[3] = {1.0f, 0.25f, 0.0f};
+  for (int i = 0; i < 3; ++i) {
+    platform_->soundControl().SetMasterGain(gains[i]);
+    Capture capture(platform_->audio());
+    PlayEffect(10000, Square(5000, 16000));
+    peaks[i] = capture.Peak();
+  }
+  EXPECT_GT(peaks[0], 5000);
+  EXPECT_NEAR(double(peaks[1]) / peaks[0], 0.25, 0.01);
+  EXPECT_EQ(peaks[2], 0);
+  for (float bad : {-0.1f, 1.5f, std::nanf("")}) {
+    EXPECT_NE(FailureOf([&] { platform_->soundControl().SetMasterGain(bad); }), "") << bad;
+  }
+}
+
+TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
+  platform_->sound().SetCooperativeLevel(1);
+  WriteWav(folder_.File("fire.wav"), 10000, Square(10000, 16000));  // one second
+  // Quiet enough to count as loud neither alone nor, in any phase, by
+  // taking from the other.
+  WriteWav(folder_.File("fly.wav"), 10000, Square(10000, 4000));
+  const SoundRef fire = platform_->sound().CreateSoundBufferFromFile(folder_.File("fire.wav"));
+  const SoundRef fly = platform_->sound().CreateSoundBufferFromFile(folder_.File("fly.wav"));
+  const int fireChannel = dynamic_cast<sdl::SdlSoundBuffer&>(*fire).channel();
+  const int flyChannel = dynamic_cast<sdl::SdlSoundBuffer&>(*fly).channel();
+  FrameCount count(platform_->audio());
+  fire->Play(0);
+  fly->Play(0);
+  ASSERT_TRUE(WaitFor([&] { return count.loud() > kOutputRate / 4; }));
+  fly->Stop();  // the game's own stop: paused where it is
+  platform_->soundControl().PauseAll(true);
+  EXPECT_TRUE(Mix_Paused(fireChannel));
+  // A second of output passes in silence.
+  const int64_t loudBefore = count.loud(), framesBefore = count.frames();
+  ASSERT_TRUE(WaitFor([&] { return count.frames() > framesBefore + kOutputRate; }));
+  EXPECT_LE(count.loud(), loudBefore + 2048);  // at most the buffer in flight
+  platform_->soundControl().PauseAll(false);
+  ASSERT_TRUE(WaitFor([&] { return Mix_Playing(fireChannel) == 0; }));
+  // The effect went on where it was: one second in all, not more.
+  EXPECT_NEAR(double(count.loud()) / kOutputRate, 1.0, 0.1);
+  EXPECT_TRUE(Mix_Playing(flyChannel) && Mix_Paused(flyChannel)) << "a stopped effect resumed";
+}
+
+TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
+  // Half a second of one note.
+  WriteFile(folder_.File("tune.mid"),
+            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+  Music& music = platform_->music();
+  music.InitAudio(63, 7, 128);
+  music.SetNotificationHandle(9);
+  const SegmentRef tune = music.LoadSegment(folder_.File("tune.mid"));
+  FrameCount count(platform_->audio(), 100);
+  RecordingSink sink;
+  music.PlaySegmentEx(tune, kSegfDefault, 0);
+  ASSERT_TRUE(WaitFor([&] {
+    platform_->window().Yield(sink);
+    return count.loud() > kOutputRate / 10;
+  }));
+  platform_->soundControl().PauseAll(true);
+  const uint64_t clock = platform_->audio().FramesMixed();
+  const int64_t framesBefore = count.frames(), loudBefore = count.loud();
+  // Two seconds of output, four times the tune's length: still playing.
+  ASSERT_TRUE(WaitFor([&] {
+    platform_->window().Yield(sink);
+    return count.frames() > framesBefore + 2 * kOutputRate;
+  }));
+  EXPECT_TRUE(music.IsPlaying(tune));
+  EXPECT_TRUE(sink.events.empty());
+  EXPECT_LE(platform_->audio().FramesMixed(), clock + 2048);
+  EXPECT_LE(count.loud(), loudBefore + 2048);
+  platform_->soundControl().PauseAll(false);
+  ASSERT_TRUE(WaitFor([&] {
+    platform_->window().Yield(sink);
+    return !sink.events.empty();
+  }));
+  EXPECT_FALSE(music.IsPlaying(tune));
+}
+
 TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
   // Half a second: one note from tick 0 to 480 at 120 beats a minute, 480
   // ticks a quarter.

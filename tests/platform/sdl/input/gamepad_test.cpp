@@ -328,6 +328,27 @@ TEST_F(Gamepad, BackAndStartEndTheProgramAtTheEndOfThePass) {
   }
 }
 
+TEST_F(Gamepad, StartAloneIsThePauseKeyForOnePass) {
+  Pass();
+  VirtualPad& pad = Plug();
+  Pass();
+  pad.Button(SDL_CONTROLLER_BUTTON_START, true);
+  Pass();
+  EXPECT_FALSE(form_->KeyDown[keys::kPause]) << "acts on its release";
+  pad.Button(SDL_CONTROLLER_BUTTON_START, false);
+  Pass();
+  EXPECT_TRUE(form_->KeyDown[keys::kPause]);
+  Pass();
+  EXPECT_FALSE(form_->KeyDown[keys::kPause]);
+  // A tap within one pass is seen too.
+  pad.Button(SDL_CONTROLLER_BUTTON_BACK, true);
+  VirtualPad::Sample();
+  pad.Button(SDL_CONTROLLER_BUTTON_BACK, false);
+  Pass();
+  EXPECT_TRUE(form_->KeyDown[keys::kControllerBack]);
+  EXPECT_FALSE(form_->KeyDown[keys::kEscape]);
+}
+
 TEST_F(Gamepad, TheCursorMovesAtASpeedThatGrowsWithDeflection) {
   Pass();
   VirtualPad& pad = Plug();

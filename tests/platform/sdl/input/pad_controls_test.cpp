@@ -79,5 +79,47 @@ TEST(PadControls, TheCursorSpeedGrowsWithDeflectionUpToItsTop) {
   EXPECT_EQ(CursorVelocityOf(right).x, 0);
 }
 
+// One button change as the pads see it: the tap it gives, then the state.
+int Change(PadState& pad, SDL_GameControllerButton b, bool down) {
+  const int tap = pad.TapOf(b, down);
+  pad.SetButton(b, down);
+  return tap;
+}
+
+TEST(PadControls, StartOrBackAloneTapTheirKeyOnReleaseAndTogetherNothing) {
+  PadState pad;
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, true), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, false), keys::kControllerBack);
+  // Other buttons held meanwhile do not matter.
+  Change(pad, SDL_CONTROLLER_BUTTON_A, true);
+  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_A, false), 0);
+
+  // Back, then Start, released in either order: the two together quit, and
+  // neither taps.
+  for (bool startFirst : {false, true}) {
+    Change(pad, SDL_CONTROLLER_BUTTON_BACK, true);
+    Change(pad, SDL_CONTROLLER_BUTTON_START, true);
+    const auto first = startFirst ? SDL_CONTROLLER_BUTTON_START : SDL_CONTROLLER_BUTTON_BACK;
+    const auto second = startFirst ? SDL_CONTROLLER_BUTTON_BACK : SDL_CONTROLLER_BUTTON_START;
+    EXPECT_EQ(Change(pad, first, false), 0);
+    EXPECT_EQ(Change(pad, second, false), 0);
+  }
+  // Start pressed again while Back is still down from before: not alone.
+  Change(pad, SDL_CONTROLLER_BUTTON_BACK, true);
+  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, false), 0);
+  // A repeated report of a held button changes nothing.
+  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
+  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
+}
+
 }  // namespace
 }  // namespace sb::sdl

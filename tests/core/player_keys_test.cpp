@@ -1,0 +1,449 @@
+// The player's additions on the headless platform: pause, a new battle, the
+// sound volume and its settings file, and the controls screen. Each is
+// driven through the real loops with scripted keys and mouse.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/battle_hash.h"
+#include "core/controls_text.h"
+#include "core/key_codes.h"
+#include "platform/headless/call_json.h"
+#include "support/test_support.h"
+
+namespace sb {
+namespace {
+
+using headless::Call;
+using headless::HeadlessPlatform;
+using test::Game;
+
+// Yields at which the selection screen is played: the cursor goes over
+// Start, and a click there is read by the pass ending at kBattleStarts, the
+// last before the battle. Battle pass k then ends at yield kBattleStarts + k.
+constexpr int kBattleStarts = 3;
+void ClickStartAt(HeadlessPlatform& p, int yield, int at) {
+  if (yield == at - 2) p.MoveMouse(50, 380);
+  if (yield == at - 1) p.MouseButton(true);
+  if (yield == at) p.MouseButton(false);
+}
+
+// A key pressed at yield `at` and released at the next.
+void TapAt(HeadlessPlatform& p, int yield, int at, int code) {
+  if (yield == at) p.PressKey(code);
+  if (yield == at + 1) p.ReleaseKey(code);
+}
+
+constexpr int kQ = 16;
+
+// The ops recorded between two yields (the calls of one pass).
+std::vector<std::string> OpsOfPassEndingAt(const HeadlessPlatform& p, int yield) {
+  std::vector<std::string> ops;
+  int seen = 0;
+  for (const Call& c : p.calls) {
+    if (c.op == "Yield") {
+      ++seen;
+      if (seen == yield) break;
+      ops.clear();
+      continue;
+    }
+    ops.push_back(c.op);
+  }
+  return ops;
+}
+
+bool DrewText(const std::vector<Call>& calls, const std::string& text) {
+  return std::any_of(calls.begin(), calls.end(),
+                     [&](const Call& c) { return c.op == "DrawText" && c.s == text; });
+}
+
+// The calls of the pass ending at `yield`.
+std::vector<Call> CallsOfPassEndingAt(const HeadlessPlatform& p, int yield) {
+  std::vector<Call> calls;
+  int seen = 0;
+  for (const Call& c : p.calls) {
+    if (c.op == "Yield") {
+      if (++seen == yield) break;
+      calls.clear();
+      continue;
+    }
+    calls.push_back(c);
+  }
+  return calls;
+}
+
+struct Fixture : ::testing::Test {
+  Fixture() {
+    game.form->FixedSeed = 99;
+    game.form->Warnings = &warnings;
+  }
+  Game game;
+  HeadlessPlatform& p = game.platform;
+  std::ostringstream warnings;
+  // The battle's check value at the end of each yield's pass.
+  std::vector<uint64_t> checks = std::vector<uint64_t>(400, 0);
+  void Note(int yield) {
+    if (game.form->BattleActive && yield < 400) checks[yield] = BattleCheckValue(*game.form);
+  }
+};
+
+// ---- Pause ----
+
+using Pause = Fixture;
+
+TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    Note(yield);
+    ClickStartAt(q, yield, kBattleStarts);
+    if (yield == 10) q.PressKey(keys::kW);
+    TapAt(q, yield, 20, keys::kP);
+    if (yield == 25) q.ReleaseKey(keys::kW);  // changes nothing while paused
+    TapAt(q, yield, 40, keys::kP);
+    if (yield == 50) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+
+  // The pass ending at yield 20 ran; from 21 to 40 none did.
+  EXPECT_NE(checks[19], checks[20]);
+  for (int y = 21; y <= 40; ++y) EXPECT_EQ(checks[y], checks[20]) << y;
+  EXPECT_NE(checks[41], checks[40]);
+
+  // The first held pass draws the frame once more with "PAUSED" over it;
+  // the others only show it again.
+  const auto first = CallsOfPassEndingAt(p, 21);
+  EXPECT_TRUE(DrewText(first, "PAUSED"));
+  EXPECT_EQ(
+      std::count_if(first.begin(), first.end(), [](const Call& c) { return c.op == "Present"; }),
+      1);
+  for (int y = 22; y <= 40; ++y) {
+    EXPECT_EQ(OpsOfPassEndingAt(p, y), (std::vector<std::string>{"PresentAgain"})) << y;
+  }
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 42), "PAUSED"));
+
+  const auto pauses = p.CallsNamed("Sound.PauseAll");
+  ASSERT_EQ(pauses.size(), 2u);
+  EXPECT_TRUE(pauses[0]->paused);
+  EXPECT_FALSE(pauses[1]->paused);
+  EXPECT_FALSE(p.soundPaused);
+}
+
+TEST_F(Pause, ThePauseKeyAndAPadsStartDoTheSameAndTheSelectionScreenHasNoPause) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    Note(yield);
+    TapAt(q, yield, 2, keys::kPause);  // selection screen: nothing to pause
+    ClickStartAt(q, yield, 6);
+    TapAt(q, yield, 10, keys::kPause);
+    TapAt(q, yield, 14, keys::kPause);
+    if (yield == 20) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  EXPECT_EQ(checks[11], checks[14]);
+  EXPECT_NE(checks[15], checks[14]);
+  EXPECT_EQ(p.CallsNamed("Sound.PauseAll").size(), 2u);
+}
+
+TEST_F(Pause, AFrameThePlatformLostIsDrawnAgainAndEscapeStillQuits) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    ClickStartAt(q, yield, kBattleStarts);
+    TapAt(q, yield, 8, keys::kP);
+    if (yield == 12) q.frameLost = true;
+    if (yield == 13) q.frameLost = false;
+    if (yield == 16) q.PressKey(keys::kEscape);
+  };
+  const test::RunEnd end = test::RunFormLoad(game);
+  EXPECT_EQ(end.kind, test::RunEnd::Exited);
+  EXPECT_EQ(p.yields, 16);
+  const auto lost = CallsOfPassEndingAt(p, 13);
+  EXPECT_TRUE(DrewText(lost, "PAUSED"));
+  EXPECT_EQ(OpsOfPassEndingAt(p, 14), (std::vector<std::string>{"PresentAgain"}));
+}
+
+// ---- A new battle ----
+
+using NewBattle = Fixture;
+
+// The calls of the passes ending at yields `first` to `last`, as JSON; the
+// frame rate's line left out (it counts time, not the battle).
+std::string FramesOf(const HeadlessPlatform& p, int first, int last) {
+  std::string out;
+  for (int y = first; y <= last; ++y) {
+    for (const Call& c : CallsOfPassEndingAt(p, y)) {
+      if (c.op == "DrawText" && c.s.rfind("FPS: ", 0) == 0) continue;
+      out += headless::CallJson(c) + "\n";
+    }
+  }
+  return out;
+}
+
+struct BattleStart {
+  std::string frames;
+  uint64_t check = 0;
+};
+
+TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst) {
+  // A fresh game: design 3, seed 777, ten passes with W held.
+  BattleStart fresh;
+  {
+    Game other;
+    other.form->FixedSeed = 777;
+    other.platform.onYield = [&](int yield, HeadlessPlatform& q) {
+      if (yield == 1) q.MoveMouse(485, 385);  // the right arrow
+      // A key starts the battle tune on the selection screen, as it plays
+      // there after a battle.
+      TapAt(q, yield, 5, keys::kA);
+      if (yield == 2 || yield == 20) q.MouseButton(true);
+      if (yield == 3 || yield == 21) q.MouseButton(false);
+      if (yield == 30) q.MoveMouse(-430, 0);  // Start
+      if (yield == 32) q.MouseButton(true);
+      if (yield == 33) q.PressKey(keys::kW);
+      if (yield == 43) {
+        fresh.check = BattleCheckValue(*other.form);
+        q.PressKey(keys::kEscape);
+      }
+    };
+    test::RunFormLoad(other);
+    fresh.frames = FramesOf(other.platform, 34, 43);
+  }
+
+  // Here: the same design, a first battle with another seed, fought for a
+  // while (the player's craft firing and turning, then destroyed), then F2,
+  // then Start.
+  game.form->FixedSeed = 5;
+  BattleStart again;
+  bool selectionSeen = false;
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    if (yield == 1) q.MoveMouse(485, 385);
+    if (yield == 2 || yield == 20) q.MouseButton(true);
+    if (yield == 3 || yield == 21) q.MouseButton(false);
+    if (yield == 30) q.MoveMouse(-430, 0);
+    if (yield == 32) q.MouseButton(true);
+    if (yield == 35) q.PressKey(keys::kSpace);
+    if (yield == 36) q.PressKey(keys::kD);
+    if (yield == 150) Crafts[0].Armour = 0;  // destroyed: the death tune plays
+    if (yield == 200) {
+      q.ReleaseKey(keys::kSpace);
+      q.ReleaseKey(keys::kD);
+    }
+    TapAt(q, yield, 200, keys::kP);  // paused when leaving: the sound must go on again
+    TapAt(q, yield, 202, keys::kF2);
+    if (yield == 210) {
+      selectionSeen = game.form->SelectionActive && !game.form->BattleActive;
+      EXPECT_EQ(game.form->SelectedDesign, 3);
+      EXPECT_EQ(game.form->CraftCount, 0);
+      game.form->FixedSeed = 777;
+    }
+    if (yield == 212) q.MouseButton(true);  // the cursor is still over Start
+    if (yield == 213) q.PressKey(keys::kW);
+    if (yield == 223) {
+      again.check = BattleCheckValue(*game.form);
+      q.PressKey(keys::kEscape);
+    }
+  };
+  test::RunFormLoad(game);
+  EXPECT_TRUE(selectionSeen);
+  EXPECT_FALSE(p.soundPaused);
+  again.frames = FramesOf(p, 214, 223);
+  EXPECT_EQ(again.check, fresh.check);
+  EXPECT_TRUE(again.frames == fresh.frames) << "the new battle's first frames differ";
+  // The battle tune starts from its top with each battle.
+  const auto plays = p.CallsNamed("Music.PlaySegmentEx");
+  ASSERT_FALSE(plays.empty());
+  EXPECT_EQ(plays.back()->s, "Einswei.mid");
+}
+
+TEST_F(NewBattle, APadsBackStartsOneOnlyOnceThePlayerIsDestroyed) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    ClickStartAt(q, yield, kBattleStarts);
+    TapAt(q, yield, 10, keys::kControllerBack);  // alive: nothing
+    if (yield == 12) {
+      EXPECT_TRUE(game.form->BattleActive);
+      Crafts[0].Armour = 0;
+    }
+    TapAt(q, yield, 14, keys::kControllerBack);
+    if (yield == 16) {
+      EXPECT_TRUE(game.form->SelectionActive);
+      q.PressKey(keys::kEscape);
+    }
+  };
+  EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
+}
+
+TEST_F(NewBattle, ClicksMadeInTheBattleClickNothingOnTheSelectionScreen) {
+  // Clicks made in the battle wait in the mouse's buffer; they must not
+  // reach the Start button after F2.
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    ClickStartAt(q, yield, kBattleStarts);
+    if (yield == 10) {
+      q.MouseButton(true);
+      q.MouseButton(false);
+    }
+    TapAt(q, yield, 12, keys::kF2);
+    if (yield == 20) {
+      EXPECT_TRUE(game.form->SelectionActive);
+      EXPECT_FALSE(game.form->BattleActive);
+      q.PressKey(keys::kEscape);
+    }
+  };
+  EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
+}
+
+// ---- Sound volume and the settings file ----
+
+using Volume = Fixture;
+
+TEST_F(Volume, APlayerWhoNeverChangesItFindsNoFileAndTheSoundUntouched) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    ClickStartAt(q, yield, kBattleStarts);
+    if (yield == 10) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  EXPECT_EQ(p.CallsNamed("Settings.Read").size(), 1u);
+  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty());
+  EXPECT_TRUE(p.CallsNamed("Sound.SetMasterGain").empty());
+  EXPECT_FALSE(p.settingsFile.has_value());
+  EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(Volume, KeysStepTheLevelMuteItAndKeepItOnlyWhenItChanges) {
+  std::vector<float> gains;
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    TapAt(q, yield, 2, keys::kEquals);  // already at the top: shown, not kept
+    TapAt(q, yield, 4, keys::kMinus);
+    TapAt(q, yield, 6, keys::kNumpadMinus);
+    TapAt(q, yield, 8, keys::kM);
+    TapAt(q, yield, 10, keys::kM);
+    TapAt(q, yield, 12, keys::kNumpadPlus);
+    if (yield == 14) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  for (const Call* c : p.CallsNamed("Sound.SetMasterGain")) gains.push_back(c->gain);
+  EXPECT_EQ(gains, (std::vector<float>{49.0f / 64, 36.0f / 64, 0, 36.0f / 64, 49.0f / 64}));
+  EXPECT_EQ(p.CallsNamed("Settings.Write").size(), 5u);
+  ASSERT_TRUE(p.settingsFile.has_value());
+  const ParsedSoundSettings kept = ParseSoundSettings(*p.settingsFile);
+  EXPECT_EQ(kept.problem, "");
+  EXPECT_EQ(kept.settings, (SoundSettings{7, false}));
+  // The level shows after each press, even the one that changed nothing.
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 8 / 8"));
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 9), "SOUND OFF"));
+}
+
+TEST_F(Volume, TheLevelDisappearsAfterItsTime) {
+  p.tickStepPerYield = 100;
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    TapAt(q, yield, 2, keys::kMinus);
+    if (yield == 30) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 7 / 8"));
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 16), "VOLUME 7 / 8"));
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 20), "VOLUME 7 / 8"));
+}
+
+TEST_F(Volume, AKeptLevelIsReadAtStartUp) {
+  p.settingsFile = "[sound]\nvolume = 2\nmuted = false\n";
+  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  test::RunFormLoad(game);
+  const auto gains = p.CallsNamed("Sound.SetMasterGain");
+  ASSERT_EQ(gains.size(), 1u);
+  EXPECT_EQ(gains[0]->gain, 4.0f / 64);
+  EXPECT_EQ(game.form->Player.Sound, (SoundSettings{2, false}));
+  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty());
+  EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(Volume, ADamagedOrUnreadableFileIsOneWarningAndTheDefaults) {
+  p.settingsFile = "[sound]\nvolume = loud\n";
+  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  test::RunFormLoad(game);
+  EXPECT_EQ(warnings.str(),
+            "spacebattle: warning: /headless/config/spacebattle/settings.ini is damaged (line 2: "
+            "volume must be a whole number from 0 to 8); the sound keeps its default settings\n");
+  EXPECT_TRUE(p.CallsNamed("Sound.SetMasterGain").empty());
+  EXPECT_EQ(game.form->Player.Sound, SoundSettings{});
+
+  Game other;
+  std::ostringstream otherWarnings;
+  other.form->Warnings = &otherWarnings;
+  other.platform.settingsReadProblem = "Permission denied";
+  other.platform.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  EXPECT_EQ(test::RunFormLoad(other).kind, test::RunEnd::Exited);
+  EXPECT_EQ(otherWarnings.str(),
+            "spacebattle: warning: cannot read /headless/config/spacebattle/settings.ini "
+            "(Permission denied); the sound keeps its default settings\n");
+}
+
+TEST_F(Volume, AFileThatCannotBeWrittenIsOneWarningAndTheGameGoesOn) {
+  p.settingsWriteProblem = "Read-only file system";
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    TapAt(q, yield, 2, keys::kMinus);
+    TapAt(q, yield, 4, keys::kMinus);
+    if (yield == 6) q.PressKey(keys::kEscape);
+  };
+  EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
+  EXPECT_EQ(p.CallsNamed("Sound.SetMasterGain").size(), 2u);
+  EXPECT_EQ(warnings.str(),
+            "spacebattle: warning: cannot keep the sound settings in "
+            "/headless/config/spacebattle/settings.ini: Read-only file system\n");
+}
+
+// ---- The controls screen ----
+
+using ControlsScreen = Fixture;
+
+TEST_F(ControlsScreen, F1ShowsEveryControlUntilAnyKey) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    TapAt(q, yield, 2, keys::kF1);
+    TapAt(q, yield, 6, kQ);
+    if (yield == 9) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  const auto shown = CallsOfPassEndingAt(p, 4);
+  EXPECT_TRUE(DrewText(shown, "CONTROLS"));
+  for (const ControlGroup& g : ControlGroups()) {
+    EXPECT_TRUE(DrewText(shown, std::string(g.title))) << g.title;
+    for (const ControlLine& l : g.lines) {
+      EXPECT_TRUE(DrewText(shown, std::string(l.keys))) << l.keys;
+      EXPECT_TRUE(DrewText(shown, std::string(l.action))) << l.action;
+    }
+  }
+  // The design's own help stays where it is, under the screen.
+  EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const Call& c) {
+    return c.op == "DrawText" && c.s.rfind("Controls: ", 0) == 0;
+  }));
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 8), "CONTROLS"));
+}
+
+TEST_F(ControlsScreen, AClickClosesItWithoutClickingWhatIsUnder) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    if (yield == 1) q.MoveMouse(50, 380);  // over Start
+    TapAt(q, yield, 2, keys::kControllerBack);
+    if (yield == 5) q.MouseButton(true);
+    if (yield == 7) q.MouseButton(false);
+    if (yield == 12) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 7), "CONTROLS"));
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 9), "CONTROLS"));
+  EXPECT_TRUE(game.form->SelectionActive);  // Start was not clicked
+  EXPECT_EQ(game.form->CraftCount, 0);
+}
+
+TEST_F(ControlsScreen, InBattleItHoldsTheBattleLikeAPause) {
+  p.onYield = [&](int yield, HeadlessPlatform& q) {
+    Note(yield);
+    ClickStartAt(q, yield, kBattleStarts);
+    TapAt(q, yield, 10, keys::kF1);
+    TapAt(q, yield, 20, keys::kSpace);  // closes it
+    if (yield == 30) q.PressKey(keys::kEscape);
+  };
+  test::RunFormLoad(game);
+  for (int y = 11; y <= 20; ++y) EXPECT_EQ(checks[y], checks[10]) << y;
+  EXPECT_NE(checks[22], checks[21]);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 11), "CONTROLS"));
+  EXPECT_EQ(p.CallsNamed("Sound.PauseAll").size(), 2u);
+}
+
+}  // namespace
+}  // namespace sb

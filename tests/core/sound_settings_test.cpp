@@ -1,0 +1,69 @@
+// The settings file's text: what is written reads back, what a person may
+// write by hand is taken, and what is damaged gives the defaults.
+#include "core/sound_settings.h"
+
+#include <gtest/gtest.h>
+
+namespace sb {
+namespace {
+
+TEST(SoundSettings, EightEqualStepsFromSilenceToTheGamesOwnLevel) {
+  EXPECT_EQ(SoundSettings{}.Gain(), 1.0f);
+  EXPECT_EQ((SoundSettings{0, false}).Gain(), 0.0f);
+  EXPECT_EQ((SoundSettings{4, false}).Gain(), 0.25f);
+  EXPECT_EQ((SoundSettings{8, true}).Gain(), 0.0f);
+  for (int v = 1; v <= SoundSettings::kSteps; ++v) {
+    EXPECT_GT((SoundSettings{v, false}).Gain(), (SoundSettings{v - 1, false}).Gain());
+  }
+}
+
+TEST(SoundSettings, WhatIsWrittenReadsBack) {
+  for (const SoundSettings s : {SoundSettings{}, SoundSettings{0, false}, SoundSettings{5, true}}) {
+    const ParsedSoundSettings back = ParseSoundSettings(FormatSoundSettings(s));
+    EXPECT_EQ(back.problem, "");
+    EXPECT_EQ(back.settings, s);
+  }
+}
+
+TEST(SoundSettings, HandWrittenFilesAreTaken) {
+  const ParsedSoundSettings p = ParseSoundSettings(
+      "; made by hand\r\n\r\n[video]\nscale = 2\n[ sound ]\n  muted=true  \n"
+      "# a comment\nvolume =3\nequaliser = on\n");
+  EXPECT_EQ(p.problem, "");
+  EXPECT_EQ(p.settings, (SoundSettings{3, true}));
+  // Keys left out keep their defaults; an empty file is all defaults.
+  EXPECT_EQ(ParseSoundSettings("[sound]\nmuted = true").settings, (SoundSettings{8, true}));
+  EXPECT_EQ(ParseSoundSettings("").settings, SoundSettings{});
+  // Outside [sound], volume is someone else's.
+  EXPECT_EQ(ParseSoundSettings("volume = 2\n").settings, SoundSettings{});
+}
+
+TEST(SoundSettings, ADamagedFileGivesTheDefaultsAndNamesItsLine) {
+  const struct {
+    const char* text;
+    const char* problem;
+  } cases[] = {
+      {"[sound]\nvolume = 9\n", "line 4: volume must be a whole number from 0 to 8"},
+      {"[sound]\nvolume = -1\n", "line 4: volume must be a whole number from 0 to 8"},
+      {"[sound]\nvolume = 3.5\n", "line 4: volume must be a whole number from 0 to 8"},
+      {"[sound]\nvolume =\n", "line 4: volume must be a whole number from 0 to 8"},
+      {"[sound]\nvolume = 99999999999999999999\n",
+       "line 4: volume must be a whole number from 0 to 8"},
+      {"[sound]\nmuted = yes\n", "line 4: muted must be true or false"},
+      {"[sound\nvolume = 2\n", "line 3: a section name needs its closing ]"},
+      {"[]\n", "line 3: a section name needs its closing ]"},
+      {"volume 2\n", "line 3: expected key = value"},
+  };
+  for (const auto& c : cases) {
+    // A good line before the damage is dropped with the rest.
+    const ParsedSoundSettings p =
+        ParseSoundSettings(std::string("[sound]\nmuted = true\n") + c.text);
+    EXPECT_EQ(p.settings, SoundSettings{}) << c.text;
+    EXPECT_EQ(p.problem, c.problem) << c.text;
+  }
+  EXPECT_EQ(ParseSoundSettings(std::string("[sound]\nvol\0ume = 2\n", 20)).problem,
+            "line 2: not a text file");
+}
+
+}  // namespace
+}  // namespace sb
