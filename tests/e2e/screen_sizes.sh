@@ -83,6 +83,24 @@ station_on_radar() {
 }
 wait_until "$e2e_step_bound" station_on_radar || fail "no station on the radar"
 wait_until "$e2e_step_bound" picture_lit 872 140 152 220 0.02 || fail "no cockpit panel"
+# Alt+Enter to a window and back, under a window manager that honours it.
+window_size() {
+  eval "$(xdotool getwindowgeometry --shell "$(visible_window "Space Battle" | head -1)")"
+  echo "${WIDTH}x${HEIGHT}"
+}
+if [ "$manager" = openbox ]; then
+  full_screen() {
+    xprop -id "$(visible_window "Space Battle" | head -1)" _NET_WM_STATE | grep -q FULLSCREEN
+  }
+  windowed() { ! full_screen; }
+  xdotool key alt+Return
+  wait_until "$e2e_step_bound" windowed || fail "Alt+Enter did not leave full screen"
+  echo "windowed: $(window_size)"
+  xdotool key alt+Return
+  wait_until "$e2e_step_bound" full_screen || fail "Alt+Enter did not go back to full screen"
+  [ "$(window_size)" = "${screen_w}x${screen_h}" ] || fail "full screen again, but $(window_size)"
+  wait_until "$e2e_step_bound" station_on_radar || fail "no station on the radar after Alt+Enter"
+fi
 xdotool key Escape
 finish_game "$e2e_step_bound"
 [ "$status" -eq 0 ] || fail "exit status $status; stderr: $(cat "$work/stderr.txt")"
