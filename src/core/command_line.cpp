@@ -35,6 +35,16 @@ const OptionName* FindOption(const std::string& name) {
   return nullptr;
 }
 
+}  // namespace
+
+std::vector<std::string> OptionNames() {
+  std::vector<std::string> names;
+  for (const OptionName& o : kOptions) names.emplace_back(o.name);
+  return names;
+}
+
+namespace {
+
 std::string Problem(const std::string& what) {
   return "spacebattle: " + what + " (try --help)";
 }

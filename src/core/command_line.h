@@ -35,6 +35,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 // The text of --help: usage, every option and every control.
 std::string HelpText();
 
+// Every option the parser knows, as typed ("--seed", "-h"), for checking
+// that the help, the manual page and README name them all.
+std::vector<std::string> OptionNames();
+
 // The text of --version.
 std::string VersionText();
 

@@ -71,5 +71,21 @@ TEST(ControlsText, TheReadmeListsEveryControl) {
   EXPECT_NE(readme.find("settings.ini"), std::string::npos);
 }
 
+// The options are written in --help, the manual page and README: each must
+// name every option the parser takes.
+TEST(OptionsText, HelpTheManualPageAndReadmeNameEveryOption) {
+  const std::string help = HelpText(), man = ReadSource("docs/spacebattle.6"),
+                    readme = ReadSource("README.md");
+  for (const std::string& name : OptionNames()) {
+    std::string roff;
+    for (char ch : name) roff += ch == '-' ? std::string("\\-") : std::string(1, ch);
+    EXPECT_TRUE(help.find(name + " ") != std::string::npos ||
+                help.find(name + ",") != std::string::npos)
+        << name;
+    EXPECT_NE(man.find(roff), std::string::npos) << name;
+    EXPECT_NE(readme.find("`" + name), std::string::npos) << name;
+  }
+}
+
 }  // namespace
 }  // namespace sb
