@@ -17,41 +17,14 @@ struct StartedCatalogue : ::testing::Test {
   Form1& f = *game.form;
 };
 
-// The worked examples: registered turn, acceleration and speed are halved,
-// range and shot cost doubled, the shield follows the armour.
-TEST_F(StartedCatalogue, StoresTheWorkedExamplesFigures) {
+// What the descriptions leave out (they show the other figures): the
+// picture, the size, and a registered fraction halved in float.
+TEST_F(StartedCatalogue, StoresPicturesSizesAndHalvedFractionsExactly) {
   ASSERT_EQ(f.DesignCount, 30);
-  const Craft& strike = f.Designs[1];
-  EXPECT_EQ(strike.Name, "Strike");
-  EXPECT_EQ(strike.TextureFile, "player.bmp");
-  EXPECT_EQ(strike.TurnRate, 2.5f);
-  EXPECT_EQ(strike.Acceleration, 0.25f);
-  EXPECT_EQ(strike.MaxSpeed, 2.5f);
-  EXPECT_EQ(strike.MaxArmour, 10.0f);
-  EXPECT_EQ(strike.MaxShield, 10);
-  EXPECT_EQ(strike.WeaponPower, 1);
-  EXPECT_EQ(strike.WeaponRange, 20);
-  EXPECT_EQ(strike.ShotCost, 20);
-  EXPECT_EQ(strike.Race, kRaceHuman);
-  EXPECT_EQ(strike.Role, "Fighter");
-
-  const Craft& station = f.Designs[29];
-  EXPECT_EQ(station.Name, "SpaceStation");
-  EXPECT_EQ(station.TurnRate, 0.0f);
-  EXPECT_EQ(station.Acceleration, 0.0f);
-  EXPECT_EQ(station.MaxSpeed, 0.5f);
-  EXPECT_EQ(station.MaxArmour, 1000.0f);
-  EXPECT_EQ(station.MaxShield, 1000);
-
-  const Craft& cruiser = f.Designs[28];
-  EXPECT_EQ(cruiser.Name, "DarkCruiser");
-  EXPECT_EQ(cruiser.Width, 32.0f);
-  EXPECT_EQ(cruiser.TurnRate, 0.5f);
-  EXPECT_EQ(cruiser.MaxSpeed, 1.0f);
-  EXPECT_EQ(cruiser.MaxArmour, 100.0f);
-  EXPECT_EQ(cruiser.WeaponPower, 5);
-  EXPECT_EQ(f.Designs[4].Acceleration, 0.1f / 2);  // a fraction halved in float
-  EXPECT_EQ(f.Designs[23].WeaponRange, 100);       // "Ant", the only long range
+  EXPECT_EQ(f.Designs[1].TextureFile, "player.bmp");
+  EXPECT_EQ(f.Designs[28].Name, "DarkCruiser");
+  EXPECT_EQ(f.Designs[28].Width, 32.0f);
+  EXPECT_EQ(f.Designs[4].Acceleration, 0.1f / 2);
 }
 
 // What holds for every row, and which rows stand out.

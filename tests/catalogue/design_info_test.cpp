@@ -1,6 +1,8 @@
 // The description of the design shown on the selection screen.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/test_support.h"
 
 namespace sb {
@@ -27,43 +29,33 @@ class DesignInfo : public ::testing::Test {
   test::Game game;
 };
 
-TEST_F(DesignInfo, StrikeIsAHumanLightFighter) {
-  EXPECT_EQ(InfoOf("Strike"),
-            "Race:Human\rRole:Fighter\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
-            "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light");
-}
-
-TEST_F(DesignInfo, PodHasNoRace) {
-  EXPECT_EQ(InfoOf("Pod"),
-            "Race:\rRole:Escape pod\rAcceleration Rate:0.25\rMax Speed:0.5\rTurn Rate:2.5\r"
-            "Armour:5\rWeapon Power:1\rWeapon Range:10\rClass: Light");
-}
-
-TEST_F(DesignInfo, SpaceStationHasNoSizeClass) {
-  EXPECT_EQ(InfoOf("SpaceStation"),
-            "Race:Human\rRole:Base\rAcceleration Rate:0\rMax Speed:0.5\rTurn Rate:0\r"
-            "Armour:1000\rWeapon Power:1\rWeapon Range:20\rClass: ");
-}
-
-TEST_F(DesignInfo, DarkCruiserIsHeavy) {
-  EXPECT_EQ(InfoOf("DarkCruiser"),
-            "Race:Dragaar\rRole:Heavy Cruiser\rAcceleration Rate:0.1\rMax Speed:1\r"
-            "Turn Rate:0.5\rArmour:100\rWeapon Power:5\rWeapon Range:20\rClass: Heavy");
-}
-
-TEST_F(DesignInfo, FractionalFiguresShowWithoutFloatNoise) {
-  EXPECT_EQ(InfoOf("Veebee"),
-            "Race:Sect\rRole:Scout\rAcceleration Rate:0.35\rMax Speed:2.5\rTurn Rate:5\r"
-            "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light");
+// A human light fighter, a pod of no race, the station of no size class, a
+// heavy cruiser, fractions without float noise and the one long range.
+TEST_F(DesignInfo, ShowsEveryFigureOfTheSelectedDesign) {
+  const std::pair<const char*, const char*> shown[] = {
+      {"Strike",
+       "Race:Human\rRole:Fighter\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
+       "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light"},
+      {"Pod",
+       "Race:\rRole:Escape pod\rAcceleration Rate:0.25\rMax Speed:0.5\rTurn Rate:2.5\r"
+       "Armour:5\rWeapon Power:1\rWeapon Range:10\rClass: Light"},
+      {"SpaceStation",
+       "Race:Human\rRole:Base\rAcceleration Rate:0\rMax Speed:0.5\rTurn Rate:0\r"
+       "Armour:1000\rWeapon Power:1\rWeapon Range:20\rClass: "},
+      {"DarkCruiser",
+       "Race:Dragaar\rRole:Heavy Cruiser\rAcceleration Rate:0.1\rMax Speed:1\r"
+       "Turn Rate:0.5\rArmour:100\rWeapon Power:5\rWeapon Range:20\rClass: Heavy"},
+      {"Veebee",
+       "Race:Sect\rRole:Scout\rAcceleration Rate:0.35\rMax Speed:2.5\rTurn Rate:5\r"
+       "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light"},
+      {"Ant",
+       "Race:Sect\rRole:Bomber\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
+       "Armour:10\rWeapon Power:10\rWeapon Range:100\rClass: Light"},
+  };
+  for (const auto& [name, text] : shown) EXPECT_EQ(InfoOf(name), text);
   EXPECT_NE(InfoOf("Mertlyn").find("Acceleration Rate:0.05\r"), std::string::npos);
   EXPECT_NE(InfoOf("LunaStrike").find("Acceleration Rate:0.15\r"), std::string::npos);
   EXPECT_NE(InfoOf("VatdeKrap").find("\rClass: Medium"), std::string::npos);
-}
-
-TEST_F(DesignInfo, AntHasTheLongRange) {
-  EXPECT_EQ(InfoOf("Ant"),
-            "Race:Sect\rRole:Bomber\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
-            "Armour:10\rWeapon Power:10\rWeapon Range:100\rClass: Light");
 }
 
 TEST_F(DesignInfo, ASelectionOutsideTheCatalogueIsAnIndexError) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -193,24 +194,39 @@ TEST_F(DemoSession, ADepartureIsReportedAtTheFirstCheckThatDiffers) {
                        "': the battle departed from the recording at pass 60 (the first check)\n");
 }
 
-// Forwards to another hook and notes the check value before the first pass.
-class CheckAtStart : public BattleHooks {
+// Forwards to another hook, doing `before` at the top of each pass first
+// and `after` after it.
+class Wrapped : public BattleHooks {
  public:
-  explicit CheckAtStart(BattleHooks& inner) : inner_(inner) {}
+  Wrapped(
+      BattleHooks& inner, std::function<void(Form1&)> before,
+      std::function<void(Form1&)> after = [](Form1&) {})
+      : inner_(inner), before_(std::move(before)), after_(std::move(after)) {}
   int16_t DesignToStart(Form1& f) override { return inner_.DesignToStart(f); }
   void BattleReady(Form1& f) override { inner_.BattleReady(f); }
   void BeforeBattlePass(Form1& f) override {
-    if (!value) value = BattleCheckValue(f);
+    before_(f);
     inner_.BeforeBattlePass(f);
+    after_(f);
   }
   std::string ProgramEnding(Form1& f, bool byError) override {
     return inner_.ProgramEnding(f, byError);
   }
-  std::optional<uint64_t> value;
 
  private:
   BattleHooks& inner_;
+  std::function<void(Form1&)> before_, after_;
 };
+
+// A run-time error at the top of pass `pass`, after the hook has seen it,
+// as a fault in that pass would raise.
+Wrapped FailAtPass(BattleHooks& inner, uint32_t pass) {
+  return Wrapped(
+      inner, [](Form1&) {},
+      [pass, seen = uint32_t{0}](Form1&) mutable {
+        if (++seen == pass) Fail(ErrorKind::Overflow, "injected");
+      });
+}
 
 TEST_F(DemoSession, ADemoOfNoPassesChecksTheBattleAsItIsSetUp) {
   // No passes and a wrong check value: the set-up differs.
@@ -220,14 +236,17 @@ TEST_F(DemoSession, ADemoOfNoPassesChecksTheBattleAsItIsSetUp) {
   p.recording = false;
   std::ostringstream out, err;
   DemoPlayer player(path_, none, out, err, false);
-  CheckAtStart start(player);
+  std::optional<uint64_t> atStart;  // the check value before the first pass
+  Wrapped start(player, [&](Form1& f) {
+    if (!atStart) atStart = BattleCheckValue(f);
+  });
   EXPECT_EQ(RunGame(p, err, GameSetup{&start, std::nullopt}), 1);
   EXPECT_EQ(err.str(), "spacebattle: demo '" + path_ +
                            "': the battle departed from the recording before its first pass\n");
 
   // With the right one the show ends at once, as recorded.
-  ASSERT_TRUE(start.value.has_value());
-  none.checks = {*start.value};
+  ASSERT_TRUE(atStart.has_value());
+  none.checks = {*atStart};
   Played r = PlayBack(path_, none);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.status, 0);
@@ -254,33 +273,12 @@ TEST_F(DemoSession, ADesignOutsideTheCatalogueEndsBeforeTheBattle) {
   EXPECT_EQ(Crafts[0].Name, "");  // no battle was built
 }
 
-// Forwards to another hook and raises a run-time error at the top of one
-// pass, after the hook has seen it, as a fault in that pass would.
-class FailAtPass : public BattleHooks {
- public:
-  FailAtPass(BattleHooks& inner, uint32_t pass) : inner_(inner), pass_(pass) {}
-  int16_t DesignToStart(Form1& f) override { return inner_.DesignToStart(f); }
-  void BattleReady(Form1& f) override { inner_.BattleReady(f); }
-  void BeforeBattlePass(Form1& f) override {
-    inner_.BeforeBattlePass(f);
-    if (++seen_ == pass_) Fail(ErrorKind::Overflow, "injected");
-  }
-  std::string ProgramEnding(Form1& f, bool byError) override {
-    return inner_.ProgramEnding(f, byError);
-  }
-
- private:
-  BattleHooks& inner_;
-  uint32_t pass_;
-  uint32_t seen_ = 0;
-};
-
 TEST_F(DemoSession, ARunTimeErrorStillWritesTheDemoThatReproducesIt) {
   headless::HeadlessPlatform p;
   p.recording = false;
   PlayScript(p, 100000, Ending::Escape);
   DemoRecorder recorder(path_);
-  FailAtPass failing(recorder, 150);
+  Wrapped failing = FailAtPass(recorder, 150);
   std::ostringstream err;
   EXPECT_EQ(RunGame(p, err, GameSetup{&failing, kSeed}), 1);
   EXPECT_EQ(err.str(), "spacebattle: run-time error: overflow: injected\n");
@@ -295,7 +293,7 @@ TEST_F(DemoSession, ARunTimeErrorStillWritesTheDemoThatReproducesIt) {
     headless::HeadlessPlatform q;
     std::ostringstream out, err2;
     DemoPlayer player(path_, read.demo, out, err2, false);
-    FailAtPass again(player, 150);
+    Wrapped again = FailAtPass(player, 150);
     EXPECT_EQ(RunGame(q, err2, GameSetup{&again, std::nullopt}), 1);
     EXPECT_EQ(err2.str(), "spacebattle: run-time error: overflow: injected\n");
   }

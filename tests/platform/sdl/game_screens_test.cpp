@@ -14,46 +14,29 @@ namespace sb::sdltest {
 namespace {
 
 // Pixels in the rectangle drawn over the black background (brighter than
-// 40 in any channel) or, given `before`, changed since then.
-int CountIn(const Screenshot& shot, int x0, int y0, int x1, int y1,
-            const Screenshot* before = nullptr) {
+// 40 in any channel).
+int CountIn(const Screenshot& shot, int x0, int y0, int x1, int y1) {
   int n = 0;
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) {
       const uint32_t p = shot.At(x, y);
-      n += before ? p != before->At(x, y) : std::max({Red(p), Green(p), Blue(p)}) > 40;
+      n += std::max({Red(p), Green(p), Blue(p)}) > 40;
     }
   }
   return n;
 }
 
-class GameScreens : public ::testing::Test {
+class GameScreens : public GameTest {
  protected:
   void SetUp() override {
-    ResetCrafts();
-    platform_ = MakePlatform(SB_TEST_DATA_DIR);
-    form_ = std::make_unique<Form1>(*platform_);
+    GameTest::SetUp();
     form_->StartUp();
   }
-  void TearDown() override {
-    form_.reset();
-    ResetCrafts();
-  }
 
-  // The player's "Strike" at (0, 100), the fleet and the scene of seed 7.
   void StartBattle() {
-    Form1& f = *form_;
-    f.SpawnCraft("Strike", 0, 100);
-    f.BattleActive = true;
-    f.SelectionActive = false;
-    f.FixedSeed = 7;
-    f.BUILDSTUFF();
-    f.Buildit();
-    f.CameraUp.y = 1;  // as the first physics step leaves it
+    sdltest::StartBattle(*form_, 7);
+    form_->CameraUp.y = 1;  // as the first physics step leaves it
   }
-
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  std::unique_ptr<Form1> form_;
 };
 
 TEST_F(GameScreens, TheSelectionBoxFramesTheShownDesignsIcon) {
@@ -86,7 +69,7 @@ TEST_F(GameScreens, AnIdleSelectionScreenIsDrawnAgainOnlyWhenSomethingOnItChange
   // Every frame repeats the screen, but for one where the frame rate shown
   // may change.
   EXPECT_GE(repeated() - before, 9u);
-  EXPECT_EQ(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &idle), 0);
+  EXPECT_EQ(Screenshot(*platform_).Differing(idle), 0);
 
   // The mouse moves the cursor: that frame is drawn.
   SDL_Event motion{};
@@ -99,7 +82,7 @@ TEST_F(GameScreens, AnIdleSelectionScreenIsDrawnAgainOnlyWhenSomethingOnItChange
   pass();  // the yield takes the movement
   pass();  // and this pass's frame shows it
   EXPECT_LE(repeated(), still + 1);
-  EXPECT_GT(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &idle), 50);
+  EXPECT_GT(Screenshot(*platform_).Differing(idle), 50);
 }
 
 TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
@@ -122,9 +105,9 @@ TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   Crafts[5].Y = Crafts[0].Y;
   form_->Renderme();
   const Screenshot blip(*platform_);
-  EXPECT_GT(CountIn(blip, 896, 56, 912, 72, &empty), 4);
-  EXPECT_EQ(CountIn(blip, 872, 0, 896, 128, &empty), 0);
-  EXPECT_EQ(CountIn(blip, 912, 0, 1000, 128, &empty), 0);
+  EXPECT_GT(blip.Differing(empty, 896, 56, 912, 72), 4);
+  EXPECT_EQ(blip.Differing(empty, 872, 0, 896, 128), 0);
+  EXPECT_EQ(blip.Differing(empty, 912, 0, 1000, 128), 0);
 }
 
 TEST_F(GameScreens, TurnedCraftLookTheSameDrawnByThePlatformAsByTheRenderer) {
@@ -146,7 +129,7 @@ TEST_F(GameScreens, TurnedCraftLookTheSameDrawnByThePlatformAsByTheRenderer) {
   form_->Renderme();
   const Screenshot byRenderer(*platform_);
   EXPECT_EQ(canvas.turnedQuadsDrawn(), drawn);
-  EXPECT_EQ(CountIn(here, 0, 0, 1024, 768, &byRenderer), 0);
+  EXPECT_EQ(here.Differing(byRenderer, 0, 0, 1024, 768), 0);
 }
 
 // The pointer turns about (532, 132): its tip is its pixel farthest from
@@ -227,11 +210,11 @@ TEST_F(GameScreens, APausedBattleKeepsItsLastFrameWithPausedOverItAndDrawsNothin
   const Screenshot paused(*platform_);
   // The band in the middle changed; above it (the status line left out)
   // the picture is the one that was there.
-  EXPECT_GT(CountIn(paused, 300, 330, 724, 440, &running), 3000);
-  EXPECT_EQ(CountIn(paused, 0, 40, 1024, 300, &running), 0);
+  EXPECT_GT(paused.Differing(running, 300, 330, 724, 440), 3000);
+  EXPECT_EQ(paused.Differing(running, 0, 40, 1024, 300), 0);
   // Held passes only show it again.
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(f.Dev->PresentAgain());
-  EXPECT_EQ(CountIn(Screenshot(*platform_), 0, 0, 1024, 768, &paused), 0);
+  EXPECT_EQ(Screenshot(*platform_).Differing(paused, 0, 0, 1024, 768), 0);
   // A window event may have cost the picture: the game is asked to draw it.
   platform_->video().canvas().ForgetShownFrame();
   EXPECT_FALSE(f.Dev->PresentAgain());

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 
 namespace sb::sdltest {
@@ -88,6 +89,58 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(out.good()) << path;
+}
+
+std::vector<SDL_Vertex> Quad(const std::array<float, 8>& xy) {
+  const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
+  std::vector<SDL_Vertex> quad;
+  for (int i = 0; i < 4; ++i) {
+    quad.push_back({{xy[2 * i], xy[2 * i + 1]}, {255, 255, 255, 255}, {u[i], v[i]}});
+  }
+  return quad;
+}
+
+std::vector<SDL_Vertex> Rectangle(float x, float y, float w, float h) {
+  return Quad({x, y, x + w, y, x + w, y + h, x, y + h});
+}
+
+OutputTap::OutputTap(sdl::Audio& audio) : audio_(audio) {
+  audio_.SetOutputTap([this](const Uint8* stream, int length) {
+    const auto* s = reinterpret_cast<const int16_t*>(stream);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!started_) {
+      started_ = true;
+      sound_.first = audio_.FramesMixed() - static_cast<uint64_t>(length / 4);
+    }
+    sound_.samples.insert(sound_.samples.end(), s, s + length / 2);
+  });
+}
+
+OutputTap::Sound OutputTap::Taken() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return sound_;
+}
+
+int Peak(const std::vector<int16_t>& samples) {
+  int peak = 0;
+  for (int16_t s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+  return peak;
+}
+
+void StartBattle(Form1& form, uint64_t seed) {
+  form.SpawnCraft("Strike", 0, 100);
+  form.BattleActive = true;
+  form.SelectionActive = false;
+  form.FixedSeed = seed;
+  form.BattleSetUp();
+}
+
+int Screenshot::Differing(const Screenshot& other, int x0, int y0, int x1, int y1) const {
+  int n = 0;
+  for (int y = y0; y < (y1 < 0 ? height_ : y1); ++y) {
+    for (int x = x0; x < (x1 < 0 ? width_ : x1); ++x) n += At(x, y) != other.At(x, y);
+  }
+  return n;
 }
 
 Screenshot::Screenshot(sdl::SdlPlatform& platform) {

@@ -1,16 +1,21 @@
 // Helpers for the SDL platform's tests: a platform on a scratch folder, small
-// pictures, waves and tunes written at test time, and reading the screen back.
+// pictures, waves and tunes written at test time, reading the screen and the
+// mixer's output back, quads and the game's battle.
 #pragma once
 
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include "core/form1.h"
 #include "core/runtime_error.h"
 #include "platform/sdl/sdl_platform_impl.h"
 
@@ -70,6 +75,9 @@ class Screenshot {
     int height() const { return y1 - y0 + 1; }
     bool empty() const { return x0 > x1; }
   };
+  // Pixels of the rectangle x0..x1-1 by y0..y1-1 (all by default) that
+  // differ from `other`'s.
+  int Differing(const Screenshot& other, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) const;
   // Bounding box of pixels matching `pred` in rows y0 to y1 - 1 (all by default).
   template <typename Pred>
   Box Find(Pred pred, int y0 = 0, int y1 = -1) const {
@@ -88,6 +96,39 @@ class Screenshot {
   std::vector<uint32_t> pixels_;
 };
 
+// A white quad showing the whole picture from its corners' positions
+// (x0, y0, ..., x3, y3), given for the picture's corners clockwise from its
+// top left.
+std::vector<SDL_Vertex> Quad(const std::array<float, 8>& xy);
+// The upright rectangle of that kind.
+std::vector<SDL_Vertex> Rectangle(float x, float y, float w, float h);
+
+// What the mixer puts out (16-bit samples, left and right interleaved) from
+// the first buffer mixed after the tap was set on.
+class OutputTap {
+ public:
+  explicit OutputTap(sdl::Audio& audio);
+  ~OutputTap() { audio_.SetOutputTap(nullptr); }
+  struct Sound {
+    uint64_t first = 0;  // the mixer's frame count (FramesMixed) at samples[0]
+    std::vector<int16_t> samples;
+  };
+  // A copy of what was mixed so far.
+  Sound Taken() const;
+
+ private:
+  sdl::Audio& audio_;
+  mutable std::mutex mutex_;
+  Sound sound_;
+  bool started_ = false;
+};
+// The largest magnitude among `samples`.
+int Peak(const std::vector<int16_t>& samples);
+
+// The player's "Strike" at (0, 100), then the fleet and the scene of `seed`,
+// as the Start button and the battle's set-up leave them.
+void StartBattle(Form1& form, uint64_t seed);
+
 // Runs a platform call, returning the run-time error's line after
 // "spacebattle: run-time error" ("" if none).
 template <typename F>
@@ -102,6 +143,42 @@ std::string FailureOf(F&& body) {
   }
   return "";
 }
+
+// A test with the platform reading files from a scratch folder, its
+// 1024 x 768 screen open.
+class ScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform_ = MakePlatform(folder_.path().string());
+    device_ = &OpenScreen(*platform_);
+  }
+  // The picture `name` in the scratch folder.
+  TextureRef Load(const std::string& name) {
+    return platform_->textures().LoadTexture(folder_.path().string() + "\\" + name);
+  }
+
+  ScratchFolder folder_;
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  Device* device_ = nullptr;
+};
+
+// A test of the game itself on the platform reading the game's own files;
+// the battle table is emptied before and after.
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetCrafts();
+    platform_ = MakePlatform(SB_TEST_DATA_DIR);
+    form_ = std::make_unique<Form1>(*platform_);
+  }
+  void TearDown() override {
+    form_.reset();
+    ResetCrafts();
+  }
+
+  std::unique_ptr<sdl::SdlPlatform> platform_;
+  std::unique_ptr<Form1> form_;
+};
 
 // Takes the notifications of a yield and drops them.
 class NoSink : public NotificationSink {

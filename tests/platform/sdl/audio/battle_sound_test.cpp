@@ -4,11 +4,9 @@
 // sample frames), never by the clock.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <mutex>
 
 #include "core/form1.h"
 #include "core/key_codes.h"
@@ -19,39 +17,18 @@ namespace {
 
 constexpr int kWindowFrames = 441;  // 10 ms at 44100 Hz
 
-// The loudness of the mixed output, frame by frame from the mixer's first
-// frame, summed over 10 ms windows from any frame.
-class Envelope {
- public:
-  explicit Envelope(sdl::Audio& audio) : audio_(audio) {
-    audio_.SetOutputTap([this](const Uint8* stream, int length) {
-      const auto* s = reinterpret_cast<const int16_t*>(stream);
-      const int frames = length / 4;
-      std::lock_guard<std::mutex> lock(mutex_);
-      int64_t frame = static_cast<int64_t>(audio_.FramesMixed()) - frames;
-      if (frame < 0) return;
-      values_.resize(static_cast<size_t>(frame + frames), 0);
-      for (int i = 0; i < frames; ++i, ++frame)
-        values_[static_cast<size_t>(frame)] = std::abs(s[2 * i]) + std::abs(s[2 * i + 1]);
-    });
+// The loudness of the mixed output in `count` 10 ms windows from the mixer's
+// frame `frame` on.
+std::vector<double> Envelope(const OutputTap::Sound& sound, uint64_t frame, int count) {
+  std::vector<double> out(static_cast<size_t>(count), 0.0);
+  for (size_t i = 0; i < out.size() * kWindowFrames; ++i) {
+    if (frame + i < sound.first) continue;
+    const size_t at = 2 * (frame + i - sound.first);
+    if (at + 1 >= sound.samples.size()) break;
+    out[i / kWindowFrames] += std::abs(sound.samples[at]) + std::abs(sound.samples[at + 1]);
   }
-  ~Envelope() { audio_.SetOutputTap(nullptr); }
-
-  // `count` windows from `frame` on.
-  std::vector<double> From(uint64_t frame, int count) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    std::vector<double> out(static_cast<size_t>(count), 0.0);
-    for (size_t i = 0; i < out.size() * kWindowFrames; ++i) {
-      if (frame + i < values_.size()) out[i / kWindowFrames] += values_[frame + i];
-    }
-    return out;
-  }
-
- private:
-  sdl::Audio& audio_;
-  std::mutex mutex_;
-  std::vector<int> values_;
-};
+  return out;
+}
 
 double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
   const size_t n = std::min(a.size(), b.size());
@@ -67,15 +44,13 @@ double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
   return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
 }
 
-class BattleSound : public ::testing::Test {
+class BattleSound : public GameTest {
  protected:
   void SetUp() override {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     setenv("SDL_DISKAUDIODELAY", "0", 1);
-    ResetCrafts();
-    platform_ = MakePlatform(SB_TEST_DATA_DIR);
-    form_ = std::make_unique<Form1>(*platform_);
+    GameTest::SetUp();
     form_->Intialize();
     form_->DesignSTUFF();
     form_->SelectionActive = true;
@@ -84,19 +59,6 @@ class BattleSound : public ::testing::Test {
     form_->buildDisp();
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // window start-up events
-  }
-  void TearDown() override {
-    form_.reset();
-    ResetCrafts();
-  }
-
-  // The Start button: the player's craft, then battle set-up.
-  void Start() {
-    form_->SpawnCraft("Strike", 0, 100);
-    form_->BattleActive = true;
-    form_->SelectionActive = false;
-    form_->FixedSeed = 7;
-    form_->BattleSetUp();
   }
 
   uint64_t Frames() { return platform_->audio().FramesMixed(); }
@@ -122,13 +84,10 @@ class BattleSound : public ::testing::Test {
     }
     ASSERT_GE(Frames(), until) << "the mixer stopped";
   }
-
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  std::unique_ptr<Form1> form_;
 };
 
 TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
-  Envelope envelope(platform_->audio());
+  OutputTap tap(platform_->audio());
   // A key on the selection screen: its notification starts the tune.
   SDL_Event key{};
   key.type = SDL_KEYDOWN;
@@ -142,18 +101,19 @@ TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
   const uint64_t opening = TuneStart();
   YieldFor(8);
 
-  Start();
+  StartBattle(*form_, 7);
   const uint64_t restart = TuneStart();
   YieldFor(5);
+  const OutputTap::Sound sound = tap.Taken();
 
   // Four seconds after Start against the tune's first four seconds, allowing
   // the sound to lag or lead by up to half a second.
-  const std::vector<double> reference = envelope.From(opening, 400);
+  const std::vector<double> reference = Envelope(sound, opening, 400);
   double best = -1;
   int bestLag = 0;
   for (int lag = -50; lag <= 50; ++lag) {
     const auto from = static_cast<uint64_t>(static_cast<int64_t>(restart) + lag * kWindowFrames);
-    const double r = Correlation(reference, envelope.From(from, 400));
+    const double r = Correlation(reference, Envelope(sound, from, 400));
     if (r > best) best = r, bestLag = lag;
   }
   double loud = 0;
@@ -164,31 +124,6 @@ TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
                        << " ms)";
 }
 
-// Counts the mixed samples at full scale (either end of the 16-bit range).
-class ClipCounter {
- public:
-  explicit ClipCounter(sdl::Audio& audio) : audio_(audio) {
-    audio_.SetOutputTap([this](const Uint8* stream, int length) {
-      const auto* s = reinterpret_cast<const int16_t*>(stream);
-      int peak = peak_;
-      for (int i = 0; i < length / 2; ++i) {
-        const int v = std::abs(static_cast<int>(s[i]));
-        clipped_ += v >= 32767;
-        peak = std::max(peak, v);
-      }
-      peak_ = peak;
-    });
-  }
-  ~ClipCounter() { audio_.SetOutputTap(nullptr); }
-  int64_t clipped() const { return clipped_; }
-  int peak() const { return peak_; }
-
- private:
-  sdl::Audio& audio_;
-  std::atomic<int64_t> clipped_ = 0;
-  std::atomic<int> peak_ = 0;
-};
-
 // Whether a scripted minute wants a key held or a hit taken at `second`.
 bool In(double second, std::initializer_list<std::pair<double, double>> spans) {
   for (const auto& [from, to] : spans)
@@ -197,9 +132,9 @@ bool In(double second, std::initializer_list<std::pair<double, double>> spans) {
 }
 
 TEST_F(BattleSound, AMinuteOfFiringBoostingAndHitsOverTheMusicNeverReachesFullScale) {
-  Start();
+  StartBattle(*form_, 7);
   Crafts[0].Armour = 1e6f;  // the player outlives every hit
-  ClipCounter clips(platform_->audio());
+  OutputTap tap(platform_->audio());
   const uint64_t start = Frames();
   // One pass per sixtieth of a second of mixed sound, as the paced game.
   for (int pass = 0; pass < 60 * 60; ++pass) {
@@ -215,10 +150,10 @@ TEST_F(BattleSound, AMinuteOfFiringBoostingAndHitsOverTheMusicNeverReachesFullSc
     form_->Physics();
     platform_->window().Yield(*form_);
   }
-  std::cout << "full-scale samples in a minute: " << clips.clipped() << ", peak " << clips.peak()
-            << "\n";
-  EXPECT_EQ(clips.clipped(), 0) << "peak " << clips.peak();
-  EXPECT_GT(clips.peak(), 8000) << "the battle was nearly silent";
+  const int peak = Peak(tap.Taken().samples);
+  std::cout << "peak of a minute: " << peak << "\n";
+  EXPECT_LT(peak, 32767) << "full scale reached";
+  EXPECT_GT(peak, 8000) << "the battle was nearly silent";
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 // was played. Durations are counted in mixed samples, not by the clock.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 
 #include "sdl_test_support.h"
 
@@ -14,33 +14,16 @@ namespace {
 
 constexpr int kOutputRate = 44100;
 
-// What the mixer played: its loudest sample, and the frames from the first
-// to the last louder than 2000. Read once the sound has ended.
-class Capture {
- public:
-  explicit Capture(sdl::Audio& audio) : audio_(audio) {
-    audio_.SetOutputTap([this](const Uint8* stream, int length) {
-      const auto* s = reinterpret_cast<const int16_t*>(stream);
-      for (int i = 0; i < length / 2; ++i, ++samples_) {
-        const int v = std::abs(static_cast<int>(s[i]));
-        peak_ = std::max<int>(peak_, v);
-        if (v <= 2000) continue;
-        if (first_ < 0) first_ = samples_ / 2;
-        last_ = samples_ / 2;
-      }
-    });
+// Seconds from the first to the last frame with a sample louder than 2000.
+double SoundingSeconds(const std::vector<int16_t>& samples) {
+  int64_t first = -1, last = -1;
+  for (size_t i = 0; i < samples.size(); ++i) {
+    if (std::abs(samples[i]) <= 2000) continue;
+    if (first < 0) first = static_cast<int64_t>(i / 2);
+    last = static_cast<int64_t>(i / 2);
   }
-  ~Capture() { audio_.SetOutputTap(nullptr); }
-  int Peak() const { return peak_; }
-  double SoundingSeconds() const {
-    return first_ < 0 ? 0 : double(last_ - first_ + 1) / kOutputRate;
-  }
-
- private:
-  sdl::Audio& audio_;
-  std::atomic<int64_t> samples_ = 0, first_ = -1, last_ = -1;
-  std::atomic<int> peak_ = 0;
-};
+  return first < 0 ? 0 : double(last - first + 1) / kOutputRate;
+}
 
 // A square wave of +-amplitude, 100 samples a period.
 std::vector<int16_t> Square(int samples, int16_t amplitude) {
@@ -89,11 +72,12 @@ TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondAndVolumeScalesThem) {
   double seconds[2];
   int peaks[2];
   for (int i = 0; i < 2; ++i) {
-    Capture capture(platform_->audio());
+    OutputTap tap(platform_->audio());
     // Volume in hundredths of a decibel: -6 dB is about half the amplitude.
     PlayEffect(22050, Square(22050, 16000), i == 0 ? 0 : -600);
-    seconds[i] = capture.SoundingSeconds();
-    peaks[i] = capture.Peak();
+    const std::vector<int16_t> played = tap.Taken().samples;
+    seconds[i] = SoundingSeconds(played);
+    peaks[i] = Peak(played);
   }
   // One second as stored at 22050 samples a second lasts 2.205 s at 10000.
   EXPECT_NEAR(seconds[0], 2.205, 0.02);
@@ -138,9 +122,9 @@ TEST_F(AudioTest, TheMasterGainScalesEverythingAndZeroSilencesIt) {
   const float gains[3] = {1.0f, 0.25f, 0.0f};
   for (int i = 0; i < 3; ++i) {
     platform_->soundControl().SetMasterGain(gains[i]);
-    Capture capture(platform_->audio());
+    OutputTap tap(platform_->audio());
     PlayEffect(10000, Square(5000, 16000));
-    peaks[i] = capture.Peak();
+    peaks[i] = Peak(tap.Taken().samples);
   }
   EXPECT_GT(peaks[0], 5000);
   EXPECT_NEAR(double(peaks[1]) / peaks[0], 0.25, 0.01);
@@ -225,7 +209,7 @@ TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
   music.SetNotificationHandle(9);
   const SegmentRef tune = music.LoadSegment(folder_.path().string() + "\\tune.mid");
   EXPECT_NEAR(dynamic_cast<sdl::SdlSegment&>(*tune).seconds(), 0.5, 1e-9);
-  Capture capture(platform_->audio());
+  OutputTap tap(platform_->audio());
   RecordingSink sink;
   music.PlaySegmentEx(tune, kSegfDefault, 0);
   uint64_t endedAt = 0;
@@ -236,7 +220,7 @@ TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
   }));
   EXPECT_EQ(sink.events, std::vector<int32_t>{9});
   EXPECT_FALSE(music.IsPlaying(tune));
-  EXPECT_GT(capture.Peak(), 1000) << "the tune was silent";
+  EXPECT_GT(Peak(tap.Taken().samples), 1000) << "the tune was silent";
   // Ended once its note had rung out, well before the synthesizer's own
   // seconds-long tail (measured in mixed samples from the tune's first one,
   // with slack for the poll).
@@ -247,6 +231,48 @@ TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
   EXPECT_LT(seconds, 1.5);
   platform_->window().Yield(sink);
   EXPECT_EQ(sink.events.size(), 1u) << "a second notification for the same end";
+}
+
+// The game's own tunes as the game plays them: audible in every whole second
+// but the last, never at full scale, and ended, not before their measured
+// length (how soon after is timed on the tune above).
+TEST_F(AudioTest, TheGamesTunesSoundThroughoutAndEndOnTime) {
+  setenv("SDL_DISKAUDIODELAY", "0", 1);  // read when the mixer opens
+  Music& music = platform_->music();
+  music.InitAudio(63, 7, 128);
+  music.SetNotificationHandle(9);
+  for (const char* file : {"Einswei.mid", "Frozenbuffalo.mid"}) {
+    SCOPED_TRACE(file);
+    const SegmentRef tune = music.LoadSegment(std::string(SB_TEST_DATA_DIR) + "/" + file);
+    const double seconds = dynamic_cast<sdl::SdlSegment&>(*tune).seconds();
+    OutputTap tap(platform_->audio());
+    RecordingSink sink;
+    music.PlaySegmentEx(tune, kSegfDefault, 0);
+    // Until the end, or 30 s of sound after it is due.
+    const auto due = [&] {
+      const int64_t start = platform_->sdlMusic().StartFrame();
+      return start >= 0 && platform_->audio().FramesMixed() >
+                               static_cast<uint64_t>(start) + uint64_t(seconds + 30) * kOutputRate;
+    };
+    for (int i = 0; i < 200000 && sink.events.empty() && !due(); ++i) {
+      platform_->window().Yield(sink);
+      SDL_Delay(1);
+    }
+    ASSERT_FALSE(sink.events.empty()) << "no end of a " << seconds << " s tune";
+    const OutputTap::Sound sound = tap.Taken();
+    const int64_t start = platform_->sdlMusic().StartFrame();
+    ASSERT_GE(start, static_cast<int64_t>(sound.first));
+    EXPECT_GE(double(platform_->audio().FramesMixed() - start) / kOutputRate, seconds);
+    EXPECT_LT(Peak(sound.samples), 32767) << "full scale reached";
+    const size_t from = 2 * static_cast<size_t>(start - static_cast<int64_t>(sound.first));
+    int quietest = 32767;
+    for (size_t s = 0; s + 1 < static_cast<size_t>(seconds); ++s) {
+      const auto begin = sound.samples.begin() + static_cast<long>(from + s * 2 * kOutputRate);
+      quietest = std::min(quietest, Peak({begin, begin + 2 * kOutputRate}));
+    }
+    std::cout << file << ": " << seconds << " s, quietest second's peak " << quietest << "\n";
+    EXPECT_GT(quietest, 1000);
+  }
 }
 
 TEST(AudioFallback, WithoutASoundDeviceOneWarningAndTheGameRunsSilent) {

@@ -15,57 +15,41 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 
-// A quad from its four corners, relative to the viewport.
-struct Quad {
-  SDL_Vertex v[4];
-  Quad(float x0, float y0, float x1, float y1, float x2, float y2, float x3, float y3) {
-    const float xy[8] = {x0, y0, x1, y1, x2, y2, x3, y3};
-    for (int i = 0; i < 4; ++i)
-      v[i] = SDL_Vertex{{xy[2 * i], xy[2 * i + 1]}, {255, 255, 255, 255}, {0, 0}};
-  }
-  static Quad Box(float x, float y, float w, float h) {
-    return Quad(x, y, x + w, y, x + w, y + h, x, y + h);
-  }
-};
-
 TEST(QuadCulling, OnlyQuadsWhollyBeyondOneEdgeAreLeftOut) {
-  const int w = 800, h = 600;
-  // Beyond each edge, clear of the rounding margin.
-  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(-50, 100, 40, 40).v, w, h));
-  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(810, 100, 40, 40).v, w, h));
-  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(100, -50, 40, 40).v, w, h));
-  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad::Box(100, 610, 40, 40).v, w, h));
-  // Touching or just short of an edge: a renderer may still light a pixel.
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-40, 100, 40, 40).v, w, h));
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-40.5f, 100, 40, 40).v, w, h));
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(800, 100, 40, 40).v, w, h));
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(100, 600.5f, 40, 40).v, w, h));
-  // Corners outside on different sides, the quad across the viewport.
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad::Box(-100, -100, 1000, 800).v, w, h));
-  // A diamond whose corners all lie outside the viewport's corner box but
-  // which covers its middle.
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad(400, -300, 1100, 300, 400, 900, -300, 300).v, w, h));
-  // A rotated quad past the top-left corner, beyond the left edge.
-  EXPECT_TRUE(sdl::LiesOutsideViewport(Quad(-30, -30, -10, -50, -5, -20, -25, 0).v, w, h));
-  // Corners that are not numbers are left to the renderer.
   const float nan = std::nanf("");
-  EXPECT_FALSE(sdl::LiesOutsideViewport(Quad(nan, nan, nan, nan, nan, nan, nan, nan).v, w, h));
+  const struct {
+    std::vector<SDL_Vertex> quad;
+    bool outside;
+  } cases[] = {
+      // Beyond each edge, clear of the rounding margin.
+      {Rectangle(-50, 100, 40, 40), true},
+      {Rectangle(810, 100, 40, 40), true},
+      {Rectangle(100, -50, 40, 40), true},
+      {Rectangle(100, 610, 40, 40), true},
+      // Touching or just short of an edge: a renderer may still light a pixel.
+      {Rectangle(-40, 100, 40, 40), false},
+      {Rectangle(-40.5f, 100, 40, 40), false},
+      {Rectangle(800, 100, 40, 40), false},
+      {Rectangle(100, 600.5f, 40, 40), false},
+      // Corners outside on different sides, the quad across the viewport.
+      {Rectangle(-100, -100, 1000, 800), false},
+      // A diamond whose corners all lie outside the viewport's corner box but
+      // which covers its middle.
+      {Quad({400, -300, 1100, 300, 400, 900, -300, 300}), false},
+      // A rotated quad past the top-left corner, beyond the left edge.
+      {Quad({-30, -30, -10, -50, -5, -20, -25, 0}), true},
+      // Corners that are not numbers are left to the renderer.
+      {Quad({nan, nan, nan, nan, nan, nan, nan, nan}), false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sdl::LiesOutsideViewport(c.quad.data(), 800, 600), c.outside)
+        << c.quad[0].position.x << "," << c.quad[0].position.y;
+  }
 }
 
-class DrawCostTest : public ::testing::Test {
+class DrawCostTest : public ScreenTest {
  protected:
-  void SetUp() override {
-    platform_ = MakePlatform(folder_.path().string());
-    device_ = &OpenScreen(*platform_);
-  }
-  TextureRef Load(const std::string& name) {
-    return platform_->textures().LoadTexture(folder_.path().string() + "\\" + name);
-  }
   sdl::SdlTexture& Own(const TextureRef& t) { return dynamic_cast<sdl::SdlTexture&>(*t); }
-
-  ScratchFolder folder_;
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  Device* device_ = nullptr;
 };
 
 TEST_F(DrawCostTest, SpritesPartlyOffScreenStillShowTheirVisiblePart) {
@@ -137,21 +121,11 @@ void WriteGradient(const std::string& path, int w, int h) {
   WriteBmp(path, w, h, pixels);
 }
 
-// Pixels that differ between two screenshots, and pixels that differ from
-// the background (taken at a corner nothing is drawn on).
+// Pixels that differ between two screenshots, and pixels of the second that
+// differ from the background (taken at a corner nothing is drawn on).
 struct Difference {
   int differ = 0, lit = 0;
 };
-Difference Compare(const Screenshot& a, const Screenshot& b) {
-  Difference d;
-  for (int y = 0; y < 768; ++y) {
-    for (int x = 0; x < 1024; ++x) {
-      d.differ += a.At(x, y) != b.At(x, y);
-      d.lit += b.At(x, y) != a.At(1000, 700);
-    }
-  }
-  return d;
-}
 
 // Draws the same frame three times: the first as the renderer draws it, the
 // second lets the platform prepare its copies, the third is drawn from them
@@ -167,7 +141,12 @@ Difference CachedFrameAgainstRenderer(sdl::SdlPlatform& platform, Device& device
   };
   const Screenshot byRenderer = frame();
   frame();
-  return Compare(byRenderer, frame());
+  const Screenshot cached = frame();
+  int lit = 0;
+  for (int y = 0; y < 768; ++y) {
+    for (int x = 0; x < 1024; ++x) lit += cached.At(x, y) != cached.At(1000, 700);
+  }
+  return {byRenderer.Differing(cached), lit};
 }
 
 TEST_F(DrawCostTest, SpritesStretchedAheadLookExactlyAsTheRendererStretchesThem) {
@@ -207,15 +186,7 @@ TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame
   const sdl::GpuImageRef image = Own(ship).Image(platform_->video().canvas());
   sdl::StretchCache cache;
   cache.Attach(platform_->video().renderer());
-  const auto quad = [](float x, float y, float w, float h) {
-    SDL_Vertex v[4];
-    const float u[4] = {0, 1, 1, 0}, t[4] = {0, 0, 1, 1};
-    for (int i = 0; i < 4; ++i) {
-      v[i] = SDL_Vertex{{x + u[i] * w, y + t[i] * h}, {255, 255, 255, 255}, {u[i], t[i]}};
-    }
-    return std::vector<SDL_Vertex>(v, v + 4);
-  };
-  std::vector<SDL_Vertex> big = quad(10.5f, 20.25f, 30.7f, 14.2f);
+  std::vector<SDL_Vertex> big = Rectangle(10.5f, 20.25f, 30.7f, 14.2f);
   EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image);
   EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeLinear), image) << "same frame";
   cache.NextFrame();
@@ -224,10 +195,10 @@ TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame
   EXPECT_EQ(stretched->width(), 30);
   EXPECT_EQ(stretched->height(), 14);
   // Moved to another place at the same whole-pixel size: the same copy.
-  EXPECT_EQ(cache.Pick(image, quad(300.9f, 5, 30.7f, 14.2f).data(), SDL_ScaleModeLinear),
+  EXPECT_EQ(cache.Pick(image, Rectangle(300.9f, 5, 30.7f, 14.2f).data(), SDL_ScaleModeLinear),
             stretched);
   // Drawn as it is, nearest-neighbour, rotated or in two colours: never.
-  EXPECT_EQ(cache.Pick(image, quad(0, 0, 13, 7).data(), SDL_ScaleModeLinear), image);
+  EXPECT_EQ(cache.Pick(image, Rectangle(0, 0, 13, 7).data(), SDL_ScaleModeLinear), image);
   EXPECT_EQ(cache.Pick(image, big.data(), SDL_ScaleModeNearest), image);
   std::vector<SDL_Vertex> tilted = big;
   tilted[1].position.y += 3;
@@ -259,8 +230,8 @@ TEST_F(DrawCostTest, APictureIsStretchedAheadOnlyForASizeDrawnAgainInALaterFrame
     EXPECT_EQ(shown[i].tex_coord.y, big[i].tex_coord.y);
   }
   // Turned at the picture's own size: still worth a copy (no stretch).
-  std::vector<SDL_Vertex> own = quad(40, 40, 13, 7);
-  for (int i = 0; i < 4; ++i) own[i].tex_coord = quad(40, 40, 13, 7)[(i + 2) % 4].tex_coord;
+  std::vector<SDL_Vertex> own = Rectangle(40, 40, 13, 7);
+  for (int i = 0; i < 4; ++i) own[i].tex_coord = Rectangle(40, 40, 13, 7)[(i + 2) % 4].tex_coord;
   cache.Pick(image, own.data(), SDL_ScaleModeLinear);
   cache.NextFrame();
   EXPECT_NE(cache.Pick(image, own.data(), SDL_ScaleModeLinear), image);

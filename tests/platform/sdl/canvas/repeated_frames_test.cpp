@@ -7,17 +7,16 @@
 namespace sb::sdltest {
 namespace {
 
-class RepeatedFrames : public ::testing::Test {
+class RepeatedFrames : public ScreenTest {
  protected:
   void SetUp() override {
-    platform_ = MakePlatform(folder_.path().string());
-    device_ = &OpenScreen(*platform_);
+    ScreenTest::SetUp();
     // A picture of many colours, drawn stretched so that any difference in
     // what reaches the screen shows.
     std::vector<uint32_t> pixels(13 * 7);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint32_t>(i * 0x030507);
     WriteBmp(folder_.File("ship.bmp"), 13, 7, pixels);
-    ship_ = platform_->textures().LoadTexture(folder_.path().string() + "\\ship.bmp");
+    ship_ = Load("ship.bmp");
   }
 
   // A frame as the selection screen draws it: the whole screen cleared, then
@@ -31,19 +30,8 @@ class RepeatedFrames : public ::testing::Test {
   }
   uint64_t Repeated() const { return platform_->video().canvas().repeatedFrames(); }
 
-  ScratchFolder folder_;
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  Device* device_ = nullptr;
   TextureRef ship_;
 };
-
-int Differing(const Screenshot& a, const Screenshot& b) {
-  int n = 0;
-  for (int y = 0; y < 768; ++y) {
-    for (int x = 0; x < 1024; ++x) n += a.At(x, y) != b.At(x, y);
-  }
-  return n;
-}
 
 TEST_F(RepeatedFrames, OnlyAFrameThatRepeatsTheScreenExactlyIsLeftOut) {
   Frame(100);
@@ -51,11 +39,11 @@ TEST_F(RepeatedFrames, OnlyAFrameThatRepeatsTheScreenExactlyIsLeftOut) {
   const uint64_t before = Repeated();
   const Screenshot again = Frame(100);
   EXPECT_EQ(Repeated(), before + 1);
-  EXPECT_EQ(Differing(shown, again), 0);
+  EXPECT_EQ(shown.Differing(again), 0);
 
   // A pixel further, a fraction of a pixel further, another tint, or
   // another clear colour: each is drawn.
-  EXPECT_GT(Differing(again, Frame(101)), 0);
+  EXPECT_GT(again.Differing(Frame(101)), 0);
   Frame(101.25f);
   device_->Clear(0x203040);
   platform_->sprite().Draw(ship_, {2.5f, 3.5f}, {0, 0}, 0, {100, 200}, 0xFFFFC0A1);
@@ -66,7 +54,7 @@ TEST_F(RepeatedFrames, OnlyAFrameThatRepeatsTheScreenExactlyIsLeftOut) {
   EXPECT_EQ(Repeated(), before + 1);
   // Back to the first frame: not what is on screen now, so drawn, and the
   // same pixels as before.
-  EXPECT_EQ(Differing(shown, Frame(100)), 0);
+  EXPECT_EQ(shown.Differing(Frame(100)), 0);
   EXPECT_EQ(Repeated(), before + 1);
 }
 
@@ -100,8 +88,7 @@ TEST_F(RepeatedFrames, AFrameDrawnOverTheLastOneIsAlwaysDrawn) {
   // A quarter-opaque white square over what the last frame left: each frame
   // lightens it further, however alike the frames are.
   WriteBmp(folder_.File("white.bmp"), 8, 8, {0xFFFFFF});
-  const TextureRef white =
-      platform_->textures().LoadTexture(folder_.path().string() + "\\white.bmp");
+  const TextureRef white = Load("white.bmp");
   int last = 0;
   for (int n = 0; n < 3; ++n) {
     platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {500, 500}, 0x40FFFFFF);

@@ -16,11 +16,10 @@
 namespace sb::sdltest {
 namespace {
 
-class TurnedQuads : public ::testing::Test {
+class TurnedQuads : public ScreenTest {
  protected:
   void SetUp() override {
-    platform_ = MakePlatform(folder_.path().string());
-    OpenScreen(*platform_);
+    ScreenTest::SetUp();
     renderer_ = platform_->video().renderer();
     screen_ = platform_->video().picture();
     ASSERT_NE(screen_, nullptr) << SDL_GetError();
@@ -63,8 +62,6 @@ class TurnedQuads : public ::testing::Test {
     }
   }
 
-  ScratchFolder folder_;
-  std::unique_ptr<sdl::SdlPlatform> platform_;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Surface* screen_ = nullptr;
   std::mt19937 chance_{23};
@@ -140,23 +137,12 @@ TEST_F(TurnedQuads, LookExactlyAsTheSoftwareRendererDrawsThem) {
 TEST_F(TurnedQuads, UprightRectanglesAndOtherKindsAreLeftToTheRenderer) {
   SDL_Surface* picture = Picture(16, 16);
   const sdl::TurnedQuadTarget target{screen_, SDL_Rect{0, 0, 1024, 768}};
-  const auto quad = [](float x0, float y0, float x1, float y1, float x2, float y2, float x3,
-                       float y3) {
-    std::vector<SDL_Vertex> q(4);
-    const float xy[8] = {x0, y0, x1, y1, x2, y2, x3, y3};
-    const float uv[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    for (int i = 0; i < 4; ++i) {
-      q[i] =
-          SDL_Vertex{{xy[2 * i], xy[2 * i + 1]}, {255, 255, 255, 255}, {uv[2 * i], uv[2 * i + 1]}};
-    }
-    return q;
-  };
   // Upright, upright from another corner, turned by half a turn: copies.
-  EXPECT_FALSE(sdl::IsTurnedQuad(quad(10, 10, 50, 10, 50, 30, 10, 30).data(), SDL_BLENDMODE_BLEND,
+  EXPECT_FALSE(
+      sdl::IsTurnedQuad(Rectangle(10, 10, 40, 20).data(), SDL_BLENDMODE_BLEND, picture, target));
+  EXPECT_FALSE(sdl::IsTurnedQuad(Quad({50, 30, 10, 30, 10, 10, 50, 10}).data(), SDL_BLENDMODE_BLEND,
                                  picture, target));
-  EXPECT_FALSE(sdl::IsTurnedQuad(quad(50, 30, 10, 30, 10, 10, 50, 10).data(), SDL_BLENDMODE_BLEND,
-                                 picture, target));
-  std::vector<SDL_Vertex> turned = quad(100, 100, 140, 120, 120, 160, 80, 140);
+  std::vector<SDL_Vertex> turned = Quad({100, 100, 140, 120, 120, 160, 80, 140});
   EXPECT_TRUE(sdl::IsTurnedQuad(turned.data(), SDL_BLENDMODE_BLEND, picture, target));
   // Other blends, corners of different colours, coordinates the renderer
   // refuses, corners far off: the renderer's.

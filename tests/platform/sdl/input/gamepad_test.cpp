@@ -1,5 +1,5 @@
 // Game controllers made with SDL's virtual joysticks, read through the real
-// SDL platform: the key table they hold beside the keyboard, plugging and
+// SDL platform: the keys they hold beside the keyboard, plugging and
 // unplugging, Back + Start, and the selection cursor.
 #include <gtest/gtest.h>
 
@@ -73,21 +73,18 @@ class VirtualPad {
   SDL_Joystick* joystick_ = nullptr;
 };
 
-class Gamepad : public ::testing::Test {
+class Gamepad : public GameTest {
  protected:
   void SetUp() override {
     // SDL drops pad events while none of the program's windows has the
     // keyboard focus, and an offscreen window never gets it.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    ResetCrafts();
-    platform_ = MakePlatform(SB_TEST_DATA_DIR);
-    form_ = std::make_unique<Form1>(*platform_);
+    GameTest::SetUp();
     form_->Intialize();  // screen, keyboard and mouse as the game sets them up
   }
   void TearDown() override {
     pads_.clear();
-    form_.reset();
-    ResetCrafts();
+    GameTest::TearDown();
   }
 
   template <typename... Args>
@@ -132,85 +129,10 @@ class Gamepad : public ::testing::Test {
     return out;
   }
 
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  std::unique_ptr<Form1> form_;
   std::vector<std::unique_ptr<VirtualPad>> pads_;
 };
 
-struct Control {
-  bool isAxis;
-  int index;
-  int value;  // axes only
-};
-
-struct Row {
-  const char* name;
-  std::vector<Control> controls;
-  int key;
-};
-
 constexpr int kFull = 32767;
-
-Control Press(SDL_GameControllerButton b) {
-  return {false, b, 0};
-}
-Control Push(SDL_GameControllerAxis a, int value) {
-  return {true, a, value};
-}
-
-TEST_F(Gamepad, EveryControlHoldsItsKeyWhileHeldAndOnlyThen) {
-  Pass();
-  VirtualPad& pad = Plug();
-  Pass();
-  ASSERT_EQ(platform_->gamepads().count(), 1u);
-  const Row rows[] = {
-      {"left stick left", {Push(SDL_CONTROLLER_AXIS_LEFTX, -kFull)}, keys::kA},
-      {"d-pad left", {Press(SDL_CONTROLLER_BUTTON_DPAD_LEFT)}, keys::kA},
-      {"left stick right", {Push(SDL_CONTROLLER_AXIS_LEFTX, kFull)}, keys::kD},
-      {"d-pad right", {Press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT)}, keys::kD},
-      {"right trigger", {Push(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kFull)}, keys::kW},
-      {"d-pad up", {Press(SDL_CONTROLLER_BUTTON_DPAD_UP)}, keys::kW},
-      {"left trigger", {Push(SDL_CONTROLLER_AXIS_TRIGGERLEFT, kFull)}, keys::kLShift},
-      {"A", {Press(SDL_CONTROLLER_BUTTON_A)}, keys::kSpace},
-      {"right stick left", {Push(SDL_CONTROLLER_AXIS_RIGHTX, -kFull)}, keys::kLeft},
-      {"X", {Press(SDL_CONTROLLER_BUTTON_X)}, keys::kLeft},
-      {"right stick right", {Push(SDL_CONTROLLER_AXIS_RIGHTX, kFull)}, keys::kRight},
-      {"B", {Press(SDL_CONTROLLER_BUTTON_B)}, keys::kRight},
-      {"Y", {Press(SDL_CONTROLLER_BUTTON_Y)}, keys::kN},
-      {"left shoulder", {Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER)}, keys::kComma},
-      {"right shoulder", {Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER)}, keys::kPeriod},
-      {"right stick click", {Press(SDL_CONTROLLER_BUTTON_RIGHTSTICK)}, keys::kC},
-      {"Back + Start",
-       {Press(SDL_CONTROLLER_BUTTON_BACK), Press(SDL_CONTROLLER_BUTTON_START)},
-       keys::kEscape},
-  };
-  const auto set = [&pad](const Control& c, bool on) {
-    if (c.isAxis) {
-      pad.Axis(static_cast<SDL_GameControllerAxis>(c.index), on ? c.value : 0);
-    } else {
-      pad.Button(static_cast<SDL_GameControllerButton>(c.index), on);
-    }
-  };
-  for (const Row& row : rows) {
-    for (const Control& c : row.controls) set(c, true);
-    Pass();
-    EXPECT_EQ(Held(), std::vector<int>{row.key}) << row.name;
-    for (const Control& c : row.controls) set(c, false);
-    Pass();
-    EXPECT_EQ(Held(), std::vector<int>{}) << row.name << " released";
-  }
-  // Neither Back nor Start alone is Escape; the other face buttons, the
-  // left stick's click and the d-pad's down hold nothing.
-  for (auto b :
-       {SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_LEFTSTICK,
-        SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_GUIDE}) {
-    pad.Button(b, true);
-    Pass();
-    EXPECT_EQ(Held(), std::vector<int>{}) << b;
-    pad.Button(b, false);
-    Pass();
-  }
-}
 
 TEST_F(Gamepad, PadAndKeyboardHoldAKeyTogether) {
   Pass();

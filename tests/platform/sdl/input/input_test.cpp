@@ -18,11 +18,10 @@ class UnloadSink : public NotificationSink {
   std::vector<int16_t> unloads;
 };
 
-class InputTest : public ::testing::Test {
+class InputTest : public ScreenTest {
  protected:
   void SetUp() override {
-    platform_ = MakePlatform(folder_.path().string());
-    OpenScreen(*platform_);
+    ScreenTest::SetUp();
     Keyboard& keyboard = platform_->keyboard();
     keyboard.SetBufferSize(100000);
     keyboard.SetEventNotification(kKeyboardEvent);
@@ -50,8 +49,6 @@ class InputTest : public ::testing::Test {
   // Yields once to the game's own form.
   void Pass() { platform_->window().Yield(*form_); }
 
-  ScratchFolder folder_;
-  std::unique_ptr<sdl::SdlPlatform> platform_;
   std::unique_ptr<Form1> form_;
 };
 

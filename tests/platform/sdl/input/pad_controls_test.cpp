@@ -1,5 +1,5 @@
-// The meaning of one pad's controls: the dead zone and its hysteresis and
-// the cursor's speed, without SDL's event machinery.
+// The meaning of one pad's controls: the key each holds, the dead zone and
+// its hysteresis, without SDL's event machinery.
 #include "platform/sdl/input/pad_controls.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,55 @@ std::vector<int> Held(const PadState& pad) {
     if (keys[k]) held.push_back(k);
   }
   return held;
+}
+
+TEST(PadControls, EveryControlHoldsItsKeyAndNoOtherControlHoldsAny) {
+  struct Row {
+    const char* name;
+    int key;
+    std::vector<int> buttons;
+    int axis = -1, value = 0;
+  };
+  const Row rows[] = {
+      {"left stick left", keys::kA, {}, SDL_CONTROLLER_AXIS_LEFTX, -kAxisFull},
+      {"d-pad left", keys::kA, {SDL_CONTROLLER_BUTTON_DPAD_LEFT}},
+      {"left stick right", keys::kD, {}, SDL_CONTROLLER_AXIS_LEFTX, kAxisFull},
+      {"d-pad right", keys::kD, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT}},
+      {"right trigger", keys::kW, {}, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kAxisFull},
+      {"d-pad up", keys::kW, {SDL_CONTROLLER_BUTTON_DPAD_UP}},
+      {"left trigger", keys::kLShift, {}, SDL_CONTROLLER_AXIS_TRIGGERLEFT, kAxisFull},
+      {"A", keys::kSpace, {SDL_CONTROLLER_BUTTON_A}},
+      {"right stick left", keys::kLeft, {}, SDL_CONTROLLER_AXIS_RIGHTX, -kAxisFull},
+      {"X", keys::kLeft, {SDL_CONTROLLER_BUTTON_X}},
+      {"right stick right", keys::kRight, {}, SDL_CONTROLLER_AXIS_RIGHTX, kAxisFull},
+      {"B", keys::kRight, {SDL_CONTROLLER_BUTTON_B}},
+      {"Y", keys::kN, {SDL_CONTROLLER_BUTTON_Y}},
+      {"left shoulder", keys::kComma, {SDL_CONTROLLER_BUTTON_LEFTSHOULDER}},
+      {"right shoulder", keys::kPeriod, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER}},
+      {"right stick click", keys::kC, {SDL_CONTROLLER_BUTTON_RIGHTSTICK}},
+      {"Back + Start", keys::kEscape, {SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_START}},
+      // Neither alone is Escape; the left stick's click, the d-pad's down,
+      // Guide and the sticks' other axes hold nothing.
+      {"Back", -1, {SDL_CONTROLLER_BUTTON_BACK}},
+      {"Start", -1, {SDL_CONTROLLER_BUTTON_START}},
+      {"left stick click", -1, {SDL_CONTROLLER_BUTTON_LEFTSTICK}},
+      {"d-pad down", -1, {SDL_CONTROLLER_BUTTON_DPAD_DOWN}},
+      {"Guide", -1, {SDL_CONTROLLER_BUTTON_GUIDE}},
+      {"left stick down", -1, {}, SDL_CONTROLLER_AXIS_LEFTY, kAxisFull},
+      {"right stick up", -1, {}, SDL_CONTROLLER_AXIS_RIGHTY, -kAxisFull},
+  };
+  for (const Row& row : rows) {
+    PadState pad;
+    for (int b : row.buttons) pad.SetButton(b, true);
+    if (row.axis >= 0) pad.SetAxis(row.axis, row.value);
+    EXPECT_EQ(Held(pad), row.key < 0 ? std::vector<int>{} : std::vector<int>{row.key}) << row.name;
+  }
+  // Only the left stick and the d-pad move the cursor.
+  PadState right;
+  right.SetAxis(SDL_CONTROLLER_AXIS_RIGHTX, kAxisFull);
+  right.SetAxis(SDL_CONTROLLER_AXIS_RIGHTY, kAxisFull);
+  EXPECT_EQ(CursorVelocityOf(right).x, 0);
+  EXPECT_EQ(CursorVelocityOf(right).y, 0);
 }
 
 TEST(PadControls, AStickCountsPastAQuarterOfItsTravelAndLetsGoBelowAFifth) {
@@ -58,25 +107,6 @@ TEST(PadControls, ADriftingStickOrTriggerNeverHoldsAKeyNorMovesTheCursor) {
     pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 7000 + (i * 37) % 3000);
     ASSERT_EQ(Held(pad), std::vector<int>{keys::kW});
   }
-}
-
-TEST(PadControls, TheCursorSpeedGrowsWithDeflectionUpToItsTop) {
-  PadState pad;
-  double last = 0;
-  for (int value = kAxisEngage; value <= kAxisFull; value += 2000) {
-    pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, value);
-    pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTY, -value);
-    const CursorVelocity v = CursorVelocityOf(pad);
-    EXPECT_GT(v.x, last) << value;
-    EXPECT_EQ(v.y, -v.x);
-    last = v.x;
-  }
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -32768);
-  EXPECT_DOUBLE_EQ(CursorVelocityOf(pad).x, -kCursorSpeed);
-  // The right stick does not move the cursor.
-  PadState right;
-  right.SetAxis(SDL_CONTROLLER_AXIS_RIGHTX, kAxisFull);
-  EXPECT_EQ(CursorVelocityOf(right).x, 0);
 }
 
 // One button change as the pads see it: the tap it gives, then the state.

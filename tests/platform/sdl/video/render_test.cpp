@@ -14,11 +14,10 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 
-class RenderTest : public ::testing::Test {
+class RenderTest : public ScreenTest {
  protected:
   void SetUp() override {
-    platform_ = MakePlatform(folder_.path().string());
-    device_ = &OpenScreen(*platform_);
+    ScreenTest::SetUp();
     device_->SetRenderState(kRsSrcBlend, kBlendSrcAlpha);
     device_->SetRenderState(kRsDestBlend, kBlendInvSrcAlpha);
     device_->SetRenderState(kRsAlphaBlendEnable, static_cast<uint32_t>(-1));
@@ -42,7 +41,7 @@ class RenderTest : public ::testing::Test {
 
   TextureRef Solid(const std::string& name, int w, int h, uint32_t rgb) {
     WriteBmp(folder_.File(name), w, h, {rgb});
-    return platform_->textures().LoadTexture(folder_.path().string() + "\\" + name);
+    return Load(name);
   }
 
   // Draws a square of half-size `half` around (x, y) in the plane z = 0.
@@ -55,10 +54,6 @@ class RenderTest : public ::testing::Test {
     }
     device_->DrawQuad(q);
   }
-
-  ScratchFolder folder_;
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  Device* device_ = nullptr;
 };
 
 TEST_F(RenderTest, OpaqueBlackIsTransparentAndNoOtherColourIsKeyed) {

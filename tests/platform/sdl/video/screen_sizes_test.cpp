@@ -94,12 +94,10 @@ std::string Mismatches(const Screenshot& picture, const std::vector<uint32_t>& w
   return report;
 }
 
-class ScreenSizes : public ::testing::TestWithParam<Size> {
+class ScreenSizes : public GameTest, public ::testing::WithParamInterface<Size> {
  protected:
   void SetUp() override {
-    ResetCrafts();
-    platform_ = MakePlatform(SB_TEST_DATA_DIR);
-    form_ = std::make_unique<Form1>(*platform_);
+    GameTest::SetUp();
     form_->StartUp();
     const Size& size = GetParam();
     // Resized as a window manager would, and pumped until the window system
@@ -124,10 +122,6 @@ class ScreenSizes : public ::testing::TestWithParam<Size> {
     SDL_GetWindowSize(window, &w, &h);
     ASSERT_TRUE(w == size.w && h == size.h) << "the window is " << w << "x" << h;
   }
-  void TearDown() override {
-    form_.reset();
-    ResetCrafts();
-  }
   void ExpectWindowShowsPicture(const char* what) {
     const Size& size = GetParam();
     const Screenshot picture(*platform_);
@@ -144,8 +138,6 @@ class ScreenSizes : public ::testing::TestWithParam<Size> {
     return 0;
   }
 
-  std::unique_ptr<sdl::SdlPlatform> platform_;
-  std::unique_ptr<Form1> form_;
   bool resized_ = false;
 };
 
@@ -161,12 +153,7 @@ TEST_P(ScreenSizes, TheWindowShowsThePictureScaled) {
 
   // A battle with craft around the player, hit tints of both kinds, wrecks,
   // the station and blips on the radar, a target in the target view.
-  f.SpawnCraft("Strike", 0, 100);
-  f.BattleActive = true;
-  f.SelectionActive = false;
-  f.FixedSeed = 5;
-  f.BUILDSTUFF();
-  f.Buildit();
+  StartBattle(f, 5);
   for (int i = 2; i <= 50; ++i) {
     Crafts[i].X = Crafts[0].X + static_cast<float>((i * 37) % 700 - 350);
     Crafts[i].Y = Crafts[0].Y + static_cast<float>((i * 53) % 700 - 350);
