@@ -25,8 +25,8 @@
 
 namespace sb::sdl {
 
-// Where a quad lands: the screen surface, and the viewport in its pixels
-// (the renderer's viewport, letterbox included), which also clips.
+// Where a quad lands: the screen surface, and the renderer's viewport in
+// its pixels, which also clips.
 struct TurnedQuadTarget {
   SDL_Surface* screen = nullptr;
   SDL_Rect viewport{0, 0, 0, 0};
