@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include "core/runtime_error.h"
+#include "platform/game_screen.h"
 #include "platform/sdl/sdl_platform_impl.h"
 #include "platform/sdl/system/float_status.h"
 #include "platform/sdl/system/program_folder.h"
@@ -180,8 +181,8 @@ void SdlWindow::ShowFatalMessage(const std::string& line) {
   p_.video_.StepAside();
   // The game's own box first: the system's may not wrap the line or answer
   // to signals.
-  if (!ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf")) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr);
+  if (!ShowMessageWindow(kGameTitle, line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf")) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kGameTitle, line.c_str(), nullptr);
   }
 }
 

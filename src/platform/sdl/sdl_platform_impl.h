@@ -66,9 +66,6 @@ class SdlPlatform : public Platform {
   Video& video() { return video_; }
   Audio& audio() { return audio_; }
   SdlDevice& device() { return device_; }
-  SdlText& sdlText() { return text_; }
-  SdlKeyboard& sdlKeyboard() { return keyboard_; }
-  SdlMouse& sdlMouse() { return mouse_; }
   SdlMusic& sdlMusic() { return music_; }
   Gamepads& gamepads() { return pads_; }
 
