@@ -23,7 +23,7 @@ constexpr int kWindowFrames = 441;  // 10 ms at 44100 Hz
 // frame, summed over 10 ms windows from any frame.
 class Envelope {
  public:
-  explicit Envelope(sdl::Audio& audio) : audio_(audio) {
+  explicit Envelope(sdl::Mixer& audio) : audio_(audio) {
     audio_.SetOutputTap([this](const Uint8* stream, int length) {
       const auto* s = reinterpret_cast<const int16_t*>(stream);
       const int frames = length / 4;
@@ -48,7 +48,7 @@ class Envelope {
   }
 
  private:
-  sdl::Audio& audio_;
+  sdl::Mixer& audio_;
   std::mutex mutex_;
   std::vector<int> values_;
 };
@@ -167,7 +167,7 @@ TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
 // Counts the mixed samples at full scale (either end of the 16-bit range).
 class ClipCounter {
  public:
-  explicit ClipCounter(sdl::Audio& audio) : audio_(audio) {
+  explicit ClipCounter(sdl::Mixer& audio) : audio_(audio) {
     audio_.SetOutputTap([this](const Uint8* stream, int length) {
       const auto* s = reinterpret_cast<const int16_t*>(stream);
       int peak = peak_;
@@ -184,7 +184,7 @@ class ClipCounter {
   int peak() const { return peak_; }
 
  private:
-  sdl::Audio& audio_;
+  sdl::Mixer& audio_;
   std::atomic<int64_t> clipped_ = 0;
   std::atomic<int> peak_ = 0;
 };

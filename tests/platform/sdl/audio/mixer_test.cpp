@@ -18,7 +18,7 @@ constexpr int kOutputRate = 44100;
 // to the last louder than 2000. Read once the sound has ended.
 class Capture {
  public:
-  explicit Capture(sdl::Audio& audio) : audio_(audio) {
+  explicit Capture(sdl::Mixer& audio) : audio_(audio) {
     audio_.SetOutputTap([this](const Uint8* stream, int length) {
       const auto* s = reinterpret_cast<const int16_t*>(stream);
       for (int i = 0; i < length / 2; ++i, ++samples_) {
@@ -37,7 +37,7 @@ class Capture {
   }
 
  private:
-  sdl::Audio& audio_;
+  sdl::Mixer& audio_;
   std::atomic<int64_t> samples_ = 0, first_ = -1, last_ = -1;
   std::atomic<int> peak_ = 0;
 };
@@ -99,8 +99,8 @@ TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondAndVolumeScalesThem) {
   EXPECT_NEAR(seconds[0], 2.205, 0.02);
   // At full volume an effect plays at the output's level, below full scale
   // (the resampled square overshoots its amplitude a little).
-  EXPECT_GT(peaks[0], 12000 * sdl::Audio::kHeadroom);
-  EXPECT_LT(peaks[0], 16000 * 1.3 * sdl::Audio::kHeadroom);
+  EXPECT_GT(peaks[0], 12000 * sdl::Mixer::kHeadroom);
+  EXPECT_LT(peaks[0], 16000 * 1.3 * sdl::Mixer::kHeadroom);
   EXPECT_NEAR(double(peaks[1]) / peaks[0], std::pow(10.0, -600 / 2000.0), 0.03);
 }
 
