@@ -3,73 +3,21 @@
 // to 50 of the battle table, every float in its shortest round-trip form.
 #pragma once
 
-#include <charconv>
-#include <cmath>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include "core/form1.h"
+#include "platform/headless/json_writer.h"
 
 namespace sb::harness {
 
-class JsonLine {
+// A trace line's writer: numbers that are not finite become the strings
+// "nan", "inf" and "-inf"; Field writes a value of any of the record's types.
+class JsonLine : public headless::JsonWriter {
  public:
-  const std::string& Text() const { return out_; }
+  JsonLine() : JsonWriter({"nan", "inf", "-inf"}) {}
 
-  void Raw(const char* text) { out_ += text; }
-  void Key(const char* name) {
-    Separate();
-    out_ += '"';
-    out_ += name;
-    out_ += "\":";
-    first_ = true;  // the value that follows needs no comma
-  }
-  void Open(char bracket) {
-    Separate();
-    out_ += bracket;
-    first_ = true;
-  }
-  void Close(char bracket) {
-    out_ += bracket;
-    first_ = false;
-  }
-  template <typename T>
-  void Number(T v) {
-    Separate();
-    if constexpr (std::is_floating_point_v<T>) {
-      if (!std::isfinite(v)) {  // not JSON numbers: written as strings
-        out_ += std::isnan(v) ? "\"nan\"" : (v > 0 ? "\"inf\"" : "\"-inf\"");
-        return;
-      }
-    }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    out_.append(buffer, result.ptr);
-  }
-  void Bool(bool b) {
-    Separate();
-    out_ += b ? "true" : "false";
-  }
-  void String(const std::string& s) {
-    Separate();
-    out_ += '"';
-    for (char ch : s) {
-      const auto u = static_cast<unsigned char>(ch);
-      if (ch == '"' || ch == '\\') {
-        out_ += '\\';
-        out_ += ch;
-      } else if (u < 0x20) {
-        static const char kHex[] = "0123456789abcdef";
-        out_ += "\\u00";
-        out_ += kHex[u >> 4];
-        out_ += kHex[u & 15];
-      } else {
-        out_ += ch;
-      }
-    }
-    out_ += '"';
-  }
   template <typename T>
   void Field(const char* name, const T& v) {
     Key(name);
@@ -81,14 +29,6 @@ class JsonLine {
       Number(v);
     }
   }
-
- private:
-  void Separate() {
-    if (!first_) out_ += ',';
-    first_ = false;
-  }
-  std::string out_;
-  bool first_ = true;
 };
 
 // A craft's fields under their own names, except Quad and Texture; the
@@ -162,7 +102,7 @@ inline std::string TraceLine(int64_t pass, const Form1& form, const std::vector<
   for (int i = 0; i <= 50; ++i) WriteCraft(j, Crafts[i]);
   j.Close(']');
   j.Close('}');
-  return j.Text();
+  return j.text();
 }
 
 }  // namespace sb::harness

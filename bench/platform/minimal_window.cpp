@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "platform/game_screen.h"
+
 namespace sb::sdl {
 
 bool ShowMinimalWindow(void (*shown)()) {
@@ -12,12 +14,12 @@ bool ShowMinimalWindow(void (*shown)()) {
     return false;
   }
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  SDL_Window* window =
-      SDL_CreateWindow("Space Battle", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768,
-                       SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_Window* window = SDL_CreateWindow(kGameTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        kScreenWidth, kScreenHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
   SDL_Renderer* renderer =
       window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
-  const bool ok = renderer != nullptr && SDL_RenderSetLogicalSize(renderer, 1024, 768) == 0;
+  const bool ok =
+      renderer != nullptr && SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight) == 0;
   if (ok) {
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);

@@ -4,7 +4,7 @@
 
 namespace sb::sdl {
 
-// Starts SDL's video, opens a desktop-full-screen window of 1024 x 768 with
+// Starts SDL's video, opens a desktop-full-screen window of the game's picture size with
 // a software renderer and the same logical screen as the game, clears and
 // presents one frame, calls `shown`, and closes everything again. Returns false (with the
 // reason on stderr) when any step fails.

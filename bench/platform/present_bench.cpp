@@ -15,6 +15,7 @@
 #include "core/entry.h"
 #include "core/runtime_error.h"
 #include "platform/d3dx_math.h"
+#include "platform/game_screen.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
@@ -91,7 +92,7 @@ struct Scene {
 // About what a battle frame draws: 1000 stars, 50 turned craft, 200 point
 // sprites and a status line.
 void DrawFrame(sb::Platform& platform, sb::Device& device, const Scene& scene, int frame) {
-  device.SetViewport(sb::Viewport{0, 0, 1024, 768, -1.0f, 100.0f});
+  device.SetViewport(sb::Viewport{0, 0, sb::kScreenWidth, sb::kScreenHeight, -1.0f, 100.0f});
   device.Clear(0);
   device.BeginScene();
   device.SetTransform(sb::TransformType::View,
@@ -130,8 +131,8 @@ int Run() {
   options.pacePresents = false;
   auto platform = sb::CreateSdlPlatform(options);
   sb::PresentParameters params;
-  params.BackBufferWidth = 1024;
-  params.BackBufferHeight = 768;
+  params.BackBufferWidth = sb::kScreenWidth;
+  params.BackBufferHeight = sb::kScreenHeight;
   params.BackBufferCount = 1;
   sb::Device& device = platform->CreateDevice(params);
   device.SetRenderState(sb::kRsSrcBlend, sb::kBlendSrcAlpha);

@@ -92,8 +92,9 @@ void Form1::Buildit() {
     const int16_t a = FloorTo16(Random.Next() * 20000 - 10000);
     const int16_t b = FloorTo16(Random.Next() * 20000 - 10000);
     const int16_t c = FloorTo16(Random.Next() * 102 - 100);
-    SetSquare(Stars[s].Quad, Sub16(a, 2), Sub16(b, 2), Add16(a, 2), Add16(b, 2), c);
+    SetSquare(Stars.Edit(s).Quad, Sub16(a, 2), Sub16(b, 2), Add16(a, 2), Add16(b, 2), c);
   }
+  Stars.Rebuild();
 
   // Planets: side 40, depths -1000..1, each with its own copy of one of four
   // pictures.

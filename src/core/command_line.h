@@ -12,7 +12,7 @@ namespace sb {
 struct CommandLine {
   bool help = false;
   bool version = false;
-  bool window = false;           // a 1024x768 window instead of full screen
+  bool window = false;           // a window instead of full screen
   std::optional<uint64_t> seed;  // the battle's random seed
   std::string record;            // demo file to write
   std::string playdemo;          // demo file to show, paced

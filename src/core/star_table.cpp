@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "core/runtime_error.h"
+
 namespace sb {
 
-void StarTable::Sort() const {
+void StarTable::Rebuild() {
   byX_.clear();
   for (int32_t s = kLow; s <= kHigh; ++s) {
     const float x = stars_[s].Quad[0].X;
@@ -18,7 +20,7 @@ void StarTable::Sort() const {
 }
 
 void StarTable::Find(float low, float high) const {
-  if (!sorted_) Sort();
+  if (!sorted_) Fail(ErrorKind::PlatformCall, "the star field was searched before it was sorted");
   found_.clear();
   // The first corner past `low`; none when `low` is not a number.
   auto it = std::partition_point(byX_.begin(), byX_.end(),

@@ -7,6 +7,7 @@
 #include "core/checked.h"
 #include "core/form1.h"
 #include "platform/d3dx_math.h"
+#include "platform/game_screen.h"
 
 namespace sb {
 
@@ -15,15 +16,15 @@ namespace {
 constexpr uint32_t kInputBufferRecords = 100000;
 constexpr int32_t kSoundFrequency = 10000;
 
-// Display mode and presentation: full screen 1024 x 768, one back buffer,
+// Display mode and presentation: full screen at the picture's size, one back buffer,
 // no depth buffer; then the device's render states.
 void SetUpDevice(Form1& f) {
   f.Mode = f.P.window().GetDisplayMode();
-  f.Mode.Width = 1024;
-  f.Mode.Height = 768;
+  f.Mode.Width = kScreenWidth;
+  f.Mode.Height = kScreenHeight;
   f.PresentParams = PresentParameters{};
-  f.PresentParams.BackBufferWidth = 1024;
-  f.PresentParams.BackBufferHeight = 768;
+  f.PresentParams.BackBufferWidth = kScreenWidth;
+  f.PresentParams.BackBufferHeight = kScreenHeight;
   f.PresentParams.BackBufferFormat = f.Mode.Format;
   f.PresentParams.BackBufferCount = 1;
   f.PresentParams.SwapEffect = kSwapEffectFlip;

@@ -26,7 +26,7 @@ TEST(Trace, NumbersUseTheShortestFormOfTheirOwnWidth) {
   j.String("a\"b\\c\n");
   j.Bool(true);
   j.Close(']');
-  EXPECT_EQ(j.Text(), "[0.1,0.10000000149011612,\"nan\",\"a\\\"b\\\\c\\u000a\",true]");
+  EXPECT_EQ(j.text(), "[0.1,0.10000000149011612,\"nan\",\"a\\\"b\\\\c\\n\",true]");
 }
 
 TEST(Trace, ALineHoldsThePassKeysDrawsAndFiftyOneCraft) {

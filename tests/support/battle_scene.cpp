@@ -14,6 +14,12 @@ void BuildCraftQuad(Craft& c) {
   }
 }
 
+// A white square of side 4 with its first corner at (x, y).
+void SetStar(StarRecord& star, float x, float y) {
+  const float xs[4] = {x, x + 4, x + 4, x}, ys[4] = {y, y, y + 4, y + 4};
+  for (int k = 0; k < 4; ++k) star.Quad[k] = LitVertex{xs[k], ys[k], 0, 0x00FFFFFF, 0, 0, 0};
+}
+
 }  // namespace
 
 BattleScene::BattleScene() : f(*form), p(platform) {
@@ -23,16 +29,16 @@ BattleScene::BattleScene() : f(*form), p(platform) {
   f.SpawnCraft("SpaceStation", 0, 0);
   for (int i = 2; i <= 50; ++i) f.SpawnCraft("Fox", 5000.0f + 100.0f * i, 5000);
   for (int i = 0; i <= 50; ++i) BuildCraftQuad(Crafts[i]);
-  for (int s = 0; s <= 20000; ++s) PlaceStar(s, 9000, 9000);
+  for (int s = 0; s <= 20000; ++s) SetStar(f.Stars.Edit(s), 9000, 9000);
+  f.Stars.Rebuild();
   Crafts[0].Target = 1;
   f.BattleActive = true;
   f.CameraUp = Vec3f{0, 1, 0};
 }
 
 void BattleScene::PlaceStar(int s, float x, float y) {
-  StarRecord& star = f.Stars[s];
-  const float xs[4] = {x, x + 4, x + 4, x}, ys[4] = {y, y, y + 4, y + 4};
-  for (int k = 0; k < 4; ++k) star.Quad[k] = LitVertex{xs[k], ys[k], 0, 0x00FFFFFF, 0, 0, 0};
+  SetStar(f.Stars.Edit(s), x, y);
+  f.Stars.Rebuild();
 }
 
 std::vector<headless::Call> BattleScene::Frame() {

@@ -1,144 +1,87 @@
 #include "platform/headless/call_json.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <functional>
 
 #include "platform/device.h"
+#include "platform/headless/json_writer.h"
 
 namespace sb::headless {
 
 namespace {
 
-// Builds one JSON object field by field.
+// Builds one call's JSON object field by field: integers as integers,
+// floats in the shortest form that reads back as the same 32-bit float.
 class JsonObject {
  public:
-  explicit JsonObject(const std::string& op) {
-    out_ = "{\"op\":";
-    String(op);
+  explicit JsonObject(const std::string& op) : out_({"NaN", "Infinity", "-Infinity"}) {
+    out_.Open('{');
+    Text("op", op);
   }
 
   JsonObject& Int(const char* key, double v) {
-    Key(key);
+    out_.Key(key);
     IntValue(v);
     return *this;
   }
   JsonObject& Float(const char* key, double v) {
-    Key(key);
+    out_.Key(key);
     FloatValue(v);
     return *this;
   }
   JsonObject& Bool(const char* key, bool v) {
-    Key(key);
-    out_ += v ? "true" : "false";
+    out_.Key(key);
+    out_.Bool(v);
     return *this;
   }
   JsonObject& Text(const char* key, const std::string& v) {
-    Key(key);
-    String(v);
+    out_.Key(key);
+    out_.String(v);
     return *this;
   }
   // A texture by file name; null when there is none.
   JsonObject& Texture(const char* key, const std::string& name) {
-    Key(key);
+    out_.Key(key);
     if (name.empty()) {
-      out_ += "null";
+      out_.Null();
     } else {
-      String(name);
+      out_.String(name);
     }
     return *this;
   }
   JsonObject& FloatPair(const char* key, double x, double y) {
-    Key(key);
-    out_ += '[';
+    out_.Key(key);
+    out_.Open('[');
     FloatValue(x);
-    out_ += ',';
     FloatValue(y);
-    out_ += ']';
+    out_.Close(']');
     return *this;
   }
   // A list of values written by `each(i)` for i in [first, last).
   JsonObject& List(const char* key, size_t first, size_t last,
                    const std::function<void(JsonObject&, size_t)>& each) {
-    Key(key);
-    out_ += '[';
-    for (size_t i = first; i < last; ++i) {
-      if (i != first) out_ += ',';
-      each(*this, i);
-    }
-    out_ += ']';
+    out_.Key(key);
+    out_.Open('[');
+    for (size_t i = first; i < last; ++i) each(*this, i);
+    out_.Close(']');
     return *this;
   }
   // A nested object: `fill` adds its fields with the same setters.
   void Nested(const std::function<void(JsonObject&)>& fill) {
-    out_ += '{';
+    out_.Open('{');
     fill(*this);
-    out_ += '}';
+    out_.Close('}');
   }
 
-  void IntValue(double v) {
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(v));
-    out_.append(buffer, r.ptr);
+  void IntValue(double v) { out_.Number(static_cast<long long>(v)); }
+  void FloatValue(double v) { out_.Number(static_cast<float>(v)); }
+  std::string Finish() {
+    out_.Close('}');
+    return out_.text();
   }
-  // The shortest decimal that reads back as the same 32-bit float.
-  void FloatValue(double v) {
-    const float f = static_cast<float>(v);
-    if (std::isnan(f)) {
-      String("NaN");
-    } else if (std::isinf(f)) {
-      String(f < 0 ? "-Infinity" : "Infinity");
-    } else {
-      char buffer[48];
-      const auto r = std::to_chars(buffer, buffer + sizeof buffer, f);
-      out_.append(buffer, r.ptr);
-    }
-  }
-  std::string Finish() { return out_ + '}'; }
 
  private:
-  void Key(const char* key) {
-    if (out_.back() != '{') out_ += ',';
-    String(key);
-    out_ += ':';
-  }
-
-  void String(const std::string& s) {
-    out_ += '"';
-    for (const char ch : s) {
-      const auto c = static_cast<unsigned char>(ch);
-      switch (c) {
-        case '"':
-          out_ += "\\\"";
-          break;
-        case '\\':
-          out_ += "\\\\";
-          break;
-        case '\n':
-          out_ += "\\n";
-          break;
-        case '\r':
-          out_ += "\\r";
-          break;
-        case '\t':
-          out_ += "\\t";
-          break;
-        default:
-          if (c < 0x20) {
-            static const char* const kHex = "0123456789abcdef";
-            out_ += "\\u00";
-            out_ += kHex[c >> 4];
-            out_ += kHex[c & 15];
-          } else {
-            out_ += ch;
-          }
-      }
-    }
-    out_ += '"';
-  }
-
-  std::string out_;
+  JsonWriter out_;
 };
 
 const char* TransformName(TransformType type) {

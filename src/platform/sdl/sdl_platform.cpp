@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include "core/runtime_error.h"
+#include "platform/game_screen.h"
 #include "platform/sdl/sdl_platform_impl.h"
 #include "platform/sdl/system/float_status.h"
 #include "platform/sdl/system/program_folder.h"
@@ -47,6 +48,7 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
       textures_(video_.canvas()),
       mouse_(video_),
       pads_(keyboard_, mouse_),
+      events_(video_, keyboard_, mouse_, pads_),
       sound_(audio_),
       music_(audio_),
       soundControl_(audio_),
@@ -86,65 +88,12 @@ void SdlWindow::Show() {
   SDL_RaiseWindow(window);
 }
 
-bool SdlWindow::Handle(const SDL_Event& event) {
-  switch (event.type) {
-    case SDL_QUIT:
-      return true;
-    case SDL_RENDER_TARGETS_RESET:
-    case SDL_RENDER_DEVICE_RESET:
-      p_.video_.canvas().ForgetShownFrame();
-      return false;
-    case SDL_WINDOWEVENT:
-      // Uncovered, resized, shown again: draw the next frame in full.
-      p_.video_.canvas().ForgetShownFrame();
-      p_.video_.WindowChanged();
-      switch (event.window.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-          return true;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-          if (p_.video_.mouseCaptureWanted()) p_.video_.SetMouseCaptured(true);
-          break;
-        default:
-          break;
-      }
-      return false;
-    case SDL_KEYDOWN:
-      if (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT) &&
-          event.key.repeat == 0) {
-        p_.video_.ToggleFullscreen();
-      }
-      p_.keyboard_.OnKey(event.key);
-      return false;
-    case SDL_KEYUP:
-      p_.keyboard_.OnKey(event.key);
-      return false;
-    case SDL_MOUSEMOTION:
-      p_.mouse_.OnMotion(event.motion);
-      return false;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-      p_.mouse_.OnButton(event.button);
-      return false;
-    case SDL_MOUSEWHEEL:
-      p_.mouse_.OnWheel(event.wheel);
-      return false;
-    default:
-      p_.pads_.Handle(event);
-      return false;
-  }
-}
-
 void SdlWindow::Yield(NotificationSink& sink) {
   bool close = false;
   {
     FloatStatusKeeper keep;
     p_.video_.canvas().Flush();
-    if (p_.video_.initialised()) {
-      p_.pads_.Start();
-      SDL_Event event;
-      while (SDL_PollEvent(&event)) close = Handle(event) || close;
-      p_.pads_.Advance();
-    }
+    close = p_.events_.Pump();
   }
   // Work that waited for the first frame to be shown runs from here on.
   p_.sound_.OpenBackground();
@@ -182,8 +131,8 @@ void SdlWindow::ShowFatalMessage(const std::string& line) {
   p_.video_.StepAside();
   // The game's own box first: the system's may not wrap the line or answer
   // to signals.
-  if (!ShowMessageWindow("Space Battle", line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf")) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Space Battle", line.c_str(), nullptr);
+  if (!ShowMessageWindow(kGameTitle, line, p_.dataFolder_ + "/fonts/DejaVuSans-Bold.ttf")) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, kGameTitle, line.c_str(), nullptr);
   }
 }
 

@@ -18,7 +18,7 @@ struct SdlPlatformOptions {
   std::string dataFolder;
   // Present waits for the next 1/60 s deadline.
   bool pacePresents = true;
-  // Start in a 1024x768 window instead of desktop full screen.
+  // Start in a window of the picture's size instead of desktop full screen.
   bool windowed = false;
   // With `windowed`, a window of this many pixels instead (0: the picture's
   // size, shrunk to fit the desktop), for measuring other screen sizes.

@@ -12,6 +12,7 @@
 #include "platform/sdl/audio/music.h"
 #include "platform/sdl/audio/sound_control.h"
 #include "platform/sdl/audio/sound_effects.h"
+#include "platform/sdl/event_pump.h"
 #include "platform/sdl/input/gamepad.h"
 #include "platform/sdl/input/keyboard_mouse.h"
 #include "platform/sdl/pictures/texture_loader.h"
@@ -27,6 +28,9 @@ namespace sb::sdl {
 
 class SdlPlatform;
 
+// The game's window as the game sees it: its folder, the desktop's mode,
+// showing it, the yields (which hand the events to the EventPump), and the
+// way out.
 class SdlWindow : public Window {
  public:
   explicit SdlWindow(SdlPlatform& platform) : p_(platform) {}
@@ -40,9 +44,6 @@ class SdlWindow : public Window {
   void ShowFatalMessage(const std::string& line) override;
 
  private:
-  // Takes one SDL event; true when it asks to close the window.
-  bool Handle(const SDL_Event& event);
-
   SdlPlatform& p_;
   int32_t nextEvent_ = 1;
 };
@@ -68,11 +69,8 @@ class SdlPlatform : public Platform {
   // The parts, by their own types.
   const std::string& programFolder() const { return programFolder_; }
   Video& video() { return video_; }
-  Audio& audio() { return audio_; }
+  Mixer& audio() { return audio_; }
   SdlDevice& device() { return device_; }
-  SdlText& sdlText() { return text_; }
-  SdlKeyboard& sdlKeyboard() { return keyboard_; }
-  SdlMouse& sdlMouse() { return mouse_; }
   SdlMusic& sdlMusic() { return music_; }
   Gamepads& gamepads() { return pads_; }
 
@@ -84,7 +82,7 @@ class SdlPlatform : public Platform {
   bool windowed_;
   int windowWidth_, windowHeight_;
   Video video_;
-  Audio audio_;
+  Mixer audio_;
   SdlWindow window_;
   SdlDevice device_;
   SdlSprite sprite_;
@@ -93,6 +91,7 @@ class SdlPlatform : public Platform {
   SdlKeyboard keyboard_;
   SdlMouse mouse_;
   Gamepads pads_;
+  EventPump events_;
   SdlSoundOutput sound_;
   SdlMusic music_;
   SdlClock clock_;

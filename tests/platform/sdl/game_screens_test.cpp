@@ -155,7 +155,8 @@ double AngleBetween(double a, double b) {
 TEST_F(GameScreens, ThePointerTurnsTowardsTheTargetAsTheRadarShowsIt) {
   StartBattle();
   // Nothing else in sight; no stars or planets behind the pointer.
-  for (int s = 0; s <= 20000; ++s) form_->Stars[s].Quad[0].X = 1e6f;
+  for (int s = 0; s <= 20000; ++s) form_->Stars.Edit(s).Quad[0].X = 1e6f;
+  form_->Stars.Rebuild();
   for (int p = 0; p <= 200; ++p) form_->Planets[p].Quad[0].X = 1e6f;
   for (int i = 1; i <= 50; ++i) {
     Crafts[i].X = 5000;

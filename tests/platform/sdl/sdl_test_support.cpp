@@ -104,7 +104,7 @@ std::vector<SDL_Vertex> Rectangle(float x, float y, float w, float h) {
   return Quad({x, y, x + w, y, x + w, y + h, x, y + h});
 }
 
-OutputTap::OutputTap(sdl::Audio& audio) : audio_(audio) {
+OutputTap::OutputTap(sdl::Mixer& audio) : audio_(audio) {
   audio_.SetOutputTap([this](const Uint8* stream, int length) {
     const auto* s = reinterpret_cast<const int16_t*>(stream);
     std::lock_guard<std::mutex> lock(mutex_);

@@ -107,7 +107,7 @@ std::vector<SDL_Vertex> Rectangle(float x, float y, float w, float h);
 // the first buffer mixed after the tap was set on.
 class OutputTap {
  public:
-  explicit OutputTap(sdl::Audio& audio);
+  explicit OutputTap(sdl::Mixer& audio);
   ~OutputTap() { audio_.SetOutputTap(nullptr); }
   struct Sound {
     uint64_t first = 0;  // the mixer's frame count (FramesMixed) at samples[0]
@@ -117,7 +117,7 @@ class OutputTap {
   Sound Taken() const;
 
  private:
-  sdl::Audio& audio_;
+  sdl::Mixer& audio_;
   mutable std::mutex mutex_;
   Sound sound_;
   bool started_ = false;

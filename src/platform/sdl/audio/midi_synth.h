@@ -23,7 +23,7 @@ namespace sb::sdl {
 
 class MidiSynth {
  public:
-  explicit MidiSynth(Audio& audio) : audio_(audio) {}
+  explicit MidiSynth(Mixer& audio) : audio_(audio) {}
   ~MidiSynth();
   MidiSynth(const MidiSynth&) = delete;
   MidiSynth& operator=(const MidiSynth&) = delete;
@@ -45,7 +45,7 @@ class MidiSynth {
   // True from Play until the tune has ended and its last note died away,
   // or until Stop.
   bool Sounding() const { return sounding_.load(std::memory_order_acquire); }
-  // The mixed frame (Audio::FramesMixed) at which the tune's first sample
+  // The mixed frame (Mixer::FramesMixed) at which the tune's first sample
   // went out; -1 until it has.
   int64_t StartFrame() const { return startFrame_.load(std::memory_order_acquire); }
 
@@ -54,7 +54,7 @@ class MidiSynth {
   // The gain at full music volume, the one it starts with: the tunes sit
   // with the effects at this level, both below full scale by the audio's
   // headroom.
-  static constexpr double kFullGain = 1.2 * Audio::kHeadroom;
+  static constexpr double kFullGain = 1.2 * Mixer::kHeadroom;
 
  private:
   static void Render(void* self, Uint8* stream, int length);
@@ -62,7 +62,7 @@ class MidiSynth {
   void Adopt(LoadedSynth made);
   void StartTune(const std::vector<uint8_t>& midi, const std::string& path);
 
-  Audio& audio_;
+  Mixer& audio_;
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;

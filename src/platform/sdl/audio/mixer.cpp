@@ -17,10 +17,10 @@ constexpr int kChunkFrames = 1024;
 
 }  // namespace
 
-Audio::Audio(std::string soundFontPath, bool audible)
+Mixer::Mixer(std::string soundFontPath, bool audible)
     : soundFont_(std::move(soundFontPath)), audible_(audible) {}
 
-Audio::~Audio() {
+Mixer::~Mixer() {
   if (!*alive_) return;
   Mix_SetPostMix(nullptr, nullptr);
   Mix_HaltChannel(-1);
@@ -30,7 +30,7 @@ Audio::~Audio() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool Audio::TryOpen() {
+bool Mixer::TryOpen() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, kChannels, kChunkFrames, nullptr, 0) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -39,7 +39,7 @@ bool Audio::TryOpen() {
   return true;
 }
 
-void Audio::Open() {
+void Mixer::Open() {
   if (*alive_) return;
   FloatStatusKeeper keep;
   if (!audible_) {
@@ -63,10 +63,10 @@ void Audio::Open() {
   Mix_AllocateChannels(0);
   Mix_MasterVolume(static_cast<int>(std::lround(MIX_MAX_VOLUME * kHeadroom)));
   *alive_ = true;
-  Mix_SetPostMix(&Audio::PostMix, this);
+  Mix_SetPostMix(&Mixer::PostMix, this);
 }
 
-int Audio::AllocateChannel() {
+int Mixer::AllocateChannel() {
   Open();
   if (!freeChannels_.empty()) {
     const int channel = freeChannels_.back();
@@ -80,12 +80,12 @@ int Audio::AllocateChannel() {
   return channel;
 }
 
-void Audio::FreeChannel(int channel) {
+void Mixer::FreeChannel(int channel) {
   if (*alive_) Mix_HaltChannel(channel);
   freeChannels_.push_back(channel);
 }
 
-void Audio::PauseAll(bool paused) {
+void Mixer::PauseAll(bool paused) {
   if (paused == held()) return;
   if (*alive_) {
     if (paused) {
@@ -104,13 +104,13 @@ void Audio::PauseAll(bool paused) {
   held_.store(paused, std::memory_order_release);
 }
 
-void Audio::SetOutputTap(std::function<void(const Uint8*, int)> tap) {
+void Mixer::SetOutputTap(std::function<void(const Uint8*, int)> tap) {
   std::lock_guard<std::mutex> lock(tapMutex_);
   tap_ = std::move(tap);
 }
 
-void Audio::PostMix(void* self, Uint8* stream, int length) {
-  auto* audio = static_cast<Audio*>(self);
+void Mixer::PostMix(void* self, Uint8* stream, int length) {
+  auto* audio = static_cast<Mixer*>(self);
   // The music's clock stands still while everything is held.
   if (!audio->held()) {
     audio->framesMixed_.fetch_add(static_cast<uint64_t>(length / audio->frameBytes_),

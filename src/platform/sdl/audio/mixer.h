@@ -1,6 +1,9 @@
-// The sound output shared by effects and music: SDL_mixer opened once, on
-// the system's device or, when there is none, silently on the dummy driver.
-// Counts the sample frames it mixes, which is the music's clock.
+// The mixer: the sound output shared by effects and music, SDL_mixer opened
+// once, on the system's device or, when there is none, silently on the
+// dummy driver. Beside the output it holds what lives on the mixing thread
+// or is shared through it: the count of sample frames mixed (the music's
+// clock), the effects' channels, the flag the music raises when a tune
+// ends, and a tap on the mixed output for tests and measurements.
 #pragma once
 
 #include <SDL.h>
@@ -16,13 +19,13 @@
 
 namespace sb::sdl {
 
-class Audio {
+class Mixer {
  public:
   // Not `audible`: the mixer runs on SDL's dummy driver, heard by nobody.
-  explicit Audio(std::string soundFontPath, bool audible = true);
-  ~Audio();
-  Audio(const Audio&) = delete;
-  Audio& operator=(const Audio&) = delete;
+  explicit Mixer(std::string soundFontPath, bool audible = true);
+  ~Mixer();
+  Mixer(const Mixer&) = delete;
+  Mixer& operator=(const Mixer&) = delete;
 
   // The level of effects and music alike, below the full scale of the
   // output: the loudest moments of a battle (firing and hits over the tune)

@@ -35,7 +35,7 @@ class SdlSegment : public Segment {
 
 class SdlMusic : public Music {
  public:
-  explicit SdlMusic(Audio& audio) : audio_(audio), synth_(audio) {}
+  explicit SdlMusic(Mixer& audio) : audio_(audio), synth_(audio) {}
 
   void InitAudio(uint32_t flags, uint32_t defaultPathType, uint32_t channels) override;
   void SetMasterVolume(int32_t volume) override;
@@ -65,7 +65,7 @@ class SdlMusic : public Music {
   double Elapsed() const;
   bool Finished() const;
 
-  Audio& audio_;
+  Mixer& audio_;
   MidiSynth synth_;
   bool fontWanted_ = false;  // InitAudio was called: read the sound font
   int32_t event_ = 0;

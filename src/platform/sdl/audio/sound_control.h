@@ -8,12 +8,12 @@ namespace sb::sdl {
 
 class SdlSoundControl : public SoundControl {
  public:
-  explicit SdlSoundControl(Audio& audio) : audio_(audio) {}
+  explicit SdlSoundControl(Mixer& audio) : audio_(audio) {}
   void PauseAll(bool paused) override;
   void SetMasterGain(float gain) override;
 
  private:
-  Audio& audio_;
+  Mixer& audio_;
 };
 
 }  // namespace sb::sdl

@@ -25,7 +25,7 @@ double GainOfHundredthsDb(int32_t hundredths) {
   return std::pow(10.0, hundredths / 2000.0);
 }
 
-SdlSoundBuffer::SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint32 length,
+SdlSoundBuffer::SdlSoundBuffer(Mixer& audio, std::string path, Uint8* wave, Uint32 length,
                                const SDL_AudioSpec& spec, std::shared_ptr<const bool> background)
     : audio_(audio),
       alive_(audio.alive()),

@@ -32,7 +32,7 @@ class SdlSoundBuffer : public SoundBuffer {
  public:
   // Takes a wave loaded by SDL_LoadWAV. Conversions start at once while
   // `background` is true, else at StartConverting.
-  SdlSoundBuffer(Audio& audio, std::string path, Uint8* wave, Uint32 length,
+  SdlSoundBuffer(Mixer& audio, std::string path, Uint8* wave, Uint32 length,
                  const SDL_AudioSpec& spec, std::shared_ptr<const bool> background);
   ~SdlSoundBuffer() override;
   SdlSoundBuffer(const SdlSoundBuffer&) = delete;
@@ -71,7 +71,7 @@ class SdlSoundBuffer : public SoundBuffer {
   void FreeChunk();
   void ApplyPan();
 
-  Audio& audio_;
+  Mixer& audio_;
   std::shared_ptr<bool> alive_;
   std::string path_;
   Uint8* wave_;
@@ -90,7 +90,7 @@ class SdlSoundBuffer : public SoundBuffer {
 
 class SdlSoundOutput : public SoundOutput {
  public:
-  explicit SdlSoundOutput(Audio& audio) : audio_(audio) {}
+  explicit SdlSoundOutput(Mixer& audio) : audio_(audio) {}
   // Waits for the conversions still running: they use SDL's audio tables,
   // which go when the sound output closes.
   ~SdlSoundOutput() override;
@@ -103,7 +103,7 @@ class SdlSoundOutput : public SoundOutput {
   void OpenBackground();
 
  private:
-  Audio& audio_;
+  Mixer& audio_;
   std::shared_ptr<bool> background_ = std::make_shared<bool>(false);
   std::vector<std::weak_ptr<SdlSoundBuffer>> buffers_;  // every buffer made
   std::vector<std::weak_ptr<SdlSoundBuffer>> waiting_;

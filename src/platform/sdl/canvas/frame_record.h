@@ -1,7 +1,8 @@
 // The drawing of one frame as the canvas hands it to SDL: viewport changes,
 // clears and runs of textured triangles, in order. Kept so that a frame can
 // be compared with the one on screen, and not drawn again when it is the
-// same.
+// same. Pictures are compared by identity, which holds because a texture's
+// pixels never change once it is made (gpu_image.h).
 #pragma once
 
 #include <SDL.h>
@@ -14,6 +15,15 @@
 namespace sb::sdl {
 
 class GpuImage;
+
+// Vertices are compared as bytes: a vertex is its two points and its colour
+// with no padding between, so equal bytes mean equal vertices (floats bit
+// for bit).
+static_assert(sizeof(SDL_Vertex) == 2 * sizeof(SDL_FPoint) + sizeof(SDL_Color) &&
+                  offsetof(SDL_Vertex, color) == sizeof(SDL_FPoint) &&
+                  offsetof(SDL_Vertex, tex_coord) == sizeof(SDL_FPoint) + sizeof(SDL_Color),
+              "SDL_Vertex has padding: compare its fields one by one");
+static_assert(sizeof(SDL_FPoint) == 2 * sizeof(float) && sizeof(SDL_Color) == 4);
 
 struct DrawStep {
   enum class Kind : uint8_t { Viewport, Clear, Triangles };

@@ -16,10 +16,7 @@ GpuImage::~GpuImage() {
 }
 
 void GpuImage::KeepPixels(SDL_Surface* pixels) {
-  SDL_RendererInfo info;
-  if (pixels_ == nullptr && life_->renderer != nullptr &&
-      SDL_GetRendererInfo(life_->renderer, &info) == 0 &&
-      (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
+  if (pixels_ == nullptr && life_->renderer != nullptr && life_->keepPixels) {
     pixels_ = pixels;
   } else {
     SDL_FreeSurface(pixels);

@@ -1,5 +1,11 @@
 // A picture on the renderer: its texture, tied to the renderer that made it,
-// and on the software renderer its pixels too.
+// and its pixels too where a fast path reads them.
+//
+// A texture's pixels never change after it is made: nothing locks, updates
+// or draws into one. The canvas counts on it twice: a frame that draws the
+// same textures with the same vertices as the one on screen looks the same
+// (frame_record.h), and a stretched copy of a picture stays its copy
+// (stretch_cache.h).
 #pragma once
 
 #include <SDL.h>
@@ -10,8 +16,11 @@ namespace sb::sdl {
 
 // Shared by the renderer and every texture made on it; `renderer` becomes
 // null when the renderer is destroyed (which frees its textures with it).
+// `keepPixels`: pictures made on it keep their pixels (set by the canvas
+// from the fast paths it uses).
 struct RendererLife {
   SDL_Renderer* renderer = nullptr;
+  bool keepPixels = false;
 };
 
 class GpuImage {
@@ -26,9 +35,9 @@ class GpuImage {
   int width() const { return width_; }
   int height() const { return height_; }
   const std::shared_ptr<RendererLife>& life() const { return life_; }
-  // The picture's pixels, kept on the software renderer only (to stretch it
-  // ahead of drawing); null elsewhere. KeepPixels takes the surface the
-  // texture was made from and frees it when it is not kept.
+  // The picture's pixels, kept where the renderer's fast paths read them
+  // (RendererLife::keepPixels); null elsewhere. KeepPixels takes the
+  // surface the texture was made from and frees it when it is not kept.
   void KeepPixels(SDL_Surface* pixels);
   SDL_Surface* pixels() const { return pixels_; }
 

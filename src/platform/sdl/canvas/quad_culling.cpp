@@ -6,9 +6,9 @@ namespace sb::sdl {
 
 namespace {
 
-// Renderers truncate corner positions to whole pixels, each coordinate and
-// size on its own, after scaling to the window; two logical pixels cover
-// that for any window down to half the logical size and beyond.
+// Renderers truncate or round corner positions to whole pixels, each
+// coordinate and size on its own; the picture is drawn at its own size, so
+// two pixels leave room to spare.
 constexpr float kMargin = 2.0f;
 
 }  // namespace

@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <functional>
 
-#include "platform/sdl/canvas/canvas.h"
 #include "platform/sdl/canvas/colour.h"
+#include "platform/sdl/canvas/fast_paths.h"
+#include "platform/sdl/canvas/gpu_image.h"
 
 namespace sb::sdl {
 
@@ -96,10 +97,7 @@ size_t StretchCache::KeyHash::operator()(const Key& k) const {
 
 void StretchCache::Attach(SDL_Renderer* renderer) {
   Detach();
-  SDL_RendererInfo info;
-  if (SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
-    renderer_ = renderer;
-  }
+  renderer_ = renderer;
 }
 
 void StretchCache::Detach() {
@@ -116,10 +114,6 @@ GpuImageRef StretchCache::Pick(const GpuImageRef& image, SDL_Vertex corners[4],
   RectangleCopy copy;
   if (!FindRectangleCopy(corners, copy)) return image;
   if (!copy.turned && copy.width == image->width() && copy.height == image->height()) return image;
-  // Stretching only happens at the window's own scale.
-  float sx = 0, sy = 0;
-  SDL_RenderGetScale(renderer_, &sx, &sy);
-  if (sx != 1.0f || sy != 1.0f) return image;
 
   const Key key{image.get(), copy.width, copy.height, copy.turned};
   auto found = entries_.find(key);
@@ -153,6 +147,7 @@ GpuImageRef StretchCache::Stretch(const GpuImage& source, const Key& key) const 
   // then turned as the renderer turns the stretched copy.
   if (SDL_SoftStretchLinear(from, nullptr, to, nullptr) == 0) {
     if (key.turned) TurnPixels(to);
+    SpoilFastPath(FastPath::StretchCache, to, SDL_Rect{0, 0, to->w, to->h});
     if (SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer_, to)) {
       SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
       out = std::make_shared<GpuImage>(texture, key.width, key.height, source.life());

@@ -27,7 +27,8 @@ class GpuImage;
 
 class StretchCache {
  public:
-  // Active only on a software renderer.
+  // Makes its copies on `renderer`, which must be SDL's software renderer
+  // drawing at scale 1 (the canvas turns the cache on only there).
   void Attach(SDL_Renderer* renderer);
   void Detach();
 

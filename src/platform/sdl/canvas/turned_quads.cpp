@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/sdl/canvas/colour.h"
+#include "platform/sdl/canvas/fast_paths.h"
 
 namespace sb::sdl {
 
@@ -68,94 +69,131 @@ bool IsTopLeft(const Point& a, const Point& b, bool clockwise) {
   return (a.y == b.y && b.x < a.x) || a.y < b.y;
 }
 
-// One triangle, as the renderer's general path blends it: source ARGB8888,
-// destination XRGB8888, one colour `c` on every corner.
-void BlitTriangle(const SDL_Surface* picture, Point s0, Point s1, Point s2, SDL_Surface* screen,
-                  const Point& d0, const Point& d1, const Point& d2, const SDL_Color& c,
-                  const SDL_Rect& clip) {
-  int area = Cross(d0, d1, d2.x, d2.y);
-  if (area == 0) return;
+// The triangle's bounding box in whole pixels, as the renderer rounds it:
+// from its corners in half pixels, origin and size each shifted down.
+SDL_Rect BoundingPixels(const Point d[3]) {
+  const int minX = std::min({d[0].x, d[1].x, d[2].x}), maxX = std::max({d[0].x, d[1].x, d[2].x});
+  const int minY = std::min({d[0].y, d[1].y, d[2].y}), maxY = std::max({d[0].y, d[1].y, d[2].y});
+  return SDL_Rect{minX >> kFixedShift, minY >> kFixedShift, (maxX - minX) >> kFixedShift,
+                  (maxY - minY) >> kFixedShift};
+}
 
-  SDL_Rect rect;
-  {
-    const int minX = std::min(d0.x, std::min(d1.x, d2.x)),
-              maxX = std::max(d0.x, std::max(d1.x, d2.x));
-    const int minY = std::min(d0.y, std::min(d1.y, d2.y)),
-              maxY = std::max(d0.y, std::max(d1.y, d2.y));
-    rect = SDL_Rect{minX >> kFixedShift, minY >> kFixedShift, (maxX - minX) >> kFixedShift,
-                    (maxY - minY) >> kFixedShift};
+// Texture coordinates reach the largest one included: the renderer pulls it
+// in by one texel, on each axis where the corners differ.
+void PullInLargestTexel(Point s[3]) {
+  const int maxX = std::max({s[0].x, s[1].x, s[2].x});
+  const int maxY = std::max({s[0].y, s[1].y, s[2].y});
+  if (maxX > std::min({s[0].x, s[1].x, s[2].x})) {
+    for (int i = 0; i < 3; ++i) s[i].x -= s[i].x == maxX;
   }
-  // Texture coordinates reach the largest one included: pull it in by one.
-  {
-    const int maxX = std::max(s0.x, std::max(s1.x, s2.x));
-    const int maxY = std::max(s0.y, std::max(s1.y, s2.y));
-    if (maxX > std::min(s0.x, std::min(s1.x, s2.x))) {
-      for (Point* s : {&s0, &s1, &s2}) s->x -= s->x == maxX;
-    }
-    if (maxY > std::min(s0.y, std::min(s1.y, s2.y))) {
-      for (Point* s : {&s0, &s1, &s2}) s->y -= s->y == maxY;
-    }
+  if (maxY > std::min({s[0].y, s[1].y, s[2].y})) {
+    for (int i = 0; i < 3; ++i) s[i].y -= s[i].y == maxY;
   }
+}
+
+// The three edge functions, walked across the bounding box: their values at
+// the middle of its first pixel, their steps one pixel right and one pixel
+// down, and the top-left rule's bias. A pixel is inside when every value
+// plus its bias is at least zero. Edge i is the one opposite corner i.
+struct EdgeWalk {
+  int row[3];    // at the start of the current row
+  int stepX[3];  // one pixel to the right
+  int stepY[3];  // one pixel down
+  int bias[3];   // 0 on a top or left edge, -1 elsewhere
+};
+
+EdgeWalk StartEdges(const Point d[3], const SDL_Rect& rect, bool clockwise) {
+  EdgeWalk e;
+  const int px = rect.x * 2 + 1, py = rect.y * 2 + 1;  // middle of the first pixel
+  const int sign = clockwise ? 1 : -1;
+  for (int i = 0; i < 3; ++i) {
+    const Point& a = d[(i + 1) % 3];
+    const Point& b = d[(i + 2) % 3];
+    e.row[i] = sign * Cross(a, b, px, py);
+    e.stepX[i] = sign * (a.y - b.y) * 2;
+    e.stepY[i] = sign * (b.x - a.x) * 2;
+    e.bias[i] = IsTopLeft(a, b, clockwise) ? 0 : -1;
+  }
+  return e;
+}
+
+// The texel at a pixel, from two of its edge values: the renderer's
+// barycentric interpolation in 64-bit integers, divided once by the area.
+struct TexelMap {
+  int64_t x0, x1, xBase, y0, y1, yBase, area;
+  Point At(int w0, int w1) const {
+    return Point{static_cast<int>((w0 * x0 + w1 * x1 + xBase) / area),
+                 static_cast<int>((w0 * y0 + w1 * y1 + yBase) / area)};
+  }
+};
+
+TexelMap MapTexels(const Point s[3], int area) {
+  return TexelMap{s[0].x - s[2].x,
+                  s[1].x - s[2].x,
+                  static_cast<int64_t>(s[2].x) * area,
+                  s[0].y - s[2].y,
+                  s[1].y - s[2].y,
+                  static_cast<int64_t>(s[2].y) * area,
+                  area};
+}
+
+// An ARGB8888 texel tinted by `c` and blended over an XRGB8888 pixel, as the
+// renderer's blend does it: each step in 8-bit integers, divided by 255.
+uint32_t BlendOver(uint32_t texel, const SDL_Color& c, bool tint, bool fade, uint32_t dst) {
+  uint32_t sr = (texel >> 16) & 0xFF, sg = (texel >> 8) & 0xFF, sb = texel & 0xFF;
+  uint32_t sa = texel >> 24;
+  if (tint) {
+    sr = sr * c.r / 255;
+    sg = sg * c.g / 255;
+    sb = sb * c.b / 255;
+  }
+  if (fade) sa = sa * c.a / 255;
+  if (sa < 255) {
+    sr = sr * sa / 255;
+    sg = sg * sa / 255;
+    sb = sb * sa / 255;
+  }
+  const uint32_t dr = sr + (255 - sa) * ((dst >> 16) & 0xFF) / 255;
+  const uint32_t dg = sg + (255 - sa) * ((dst >> 8) & 0xFF) / 255;
+  const uint32_t db = sb + (255 - sa) * (dst & 0xFF) / 255;
+  return dr << 16 | dg << 8 | db;
+}
+
+// One triangle, as the renderer's general path blends it: source ARGB8888,
+// destination XRGB8888, one colour `c` on every corner. `s` are the
+// corners' texels, `d` their places in half pixels of the screen.
+void BlitTriangle(const SDL_Surface* picture, Point s[3], SDL_Surface* screen, const Point d[3],
+                  const SDL_Color& c, const SDL_Rect& clip) {
+  const int signedArea = Cross(d[0], d[1], d[2].x, d[2].y);
+  if (signedArea == 0) return;
+  SDL_Rect rect = BoundingPixels(d);
+  PullInLargestTexel(s);
   const SDL_Rect whole{0, 0, screen->w, screen->h};
   SDL_IntersectRect(&rect, &whole, &rect);
   SDL_IntersectRect(&rect, &clip, &rect);
   if (rect.w <= 0 || rect.h <= 0) return;
 
-  const bool clockwise = area > 0;
-  area = std::abs(area);
-  int d2d1y = (d1.y - d2.y) * 2, d0d2y = (d2.y - d0.y) * 2, d1d0y = (d0.y - d1.y) * 2;
-  int d1d2x = (d2.x - d1.x) * 2, d2d0x = (d0.x - d2.x) * 2, d0d1x = (d1.x - d0.x) * 2;
-  const int s2s0x = s0.x - s2.x, s2s1x = s1.x - s2.x, s2s0y = s0.y - s2.y, s2s1y = s1.y - s2.y;
-  // Rows start at the middle of the rectangle's first pixel.
-  const int px = rect.x * 2 + 1, py = rect.y * 2 + 1;
-  int w0Row = Cross(d1, d2, px, py), w1Row = Cross(d2, d0, px, py), w2Row = Cross(d0, d1, px, py);
-  if (!clockwise) {
-    for (int* v : {&d2d1y, &d0d2y, &d1d0y, &d1d2x, &d2d0x, &d0d1x, &w0Row, &w1Row, &w2Row}) {
-      *v = -*v;
-    }
-  }
-  const int bias0 = IsTopLeft(d1, d2, clockwise) ? 0 : -1;
-  const int bias1 = IsTopLeft(d2, d0, clockwise) ? 0 : -1;
-  const int bias2 = IsTopLeft(d0, d1, clockwise) ? 0 : -1;
-  const int64_t s2AreaX = static_cast<int64_t>(s2.x) * area;
-  const int64_t s2AreaY = static_cast<int64_t>(s2.y) * area;
-
-  const bool modulateColour = c.r != 255 || c.g != 255 || c.b != 255;
-  const bool modulateAlpha = c.a != 255;
+  EdgeWalk edges = StartEdges(d, rect, signedArea > 0);
+  const TexelMap texels = MapTexels(s, std::abs(signedArea));
+  const bool tint = c.r != 255 || c.g != 255 || c.b != 255;
+  const bool fade = c.a != 255;
   auto* row = static_cast<uint8_t*>(screen->pixels) + rect.y * screen->pitch + rect.x * 4;
-  const auto* texels = static_cast<const uint8_t*>(picture->pixels);
+  const auto* source = static_cast<const uint8_t*>(picture->pixels);
   for (int y = 0; y < rect.h; ++y, row += screen->pitch) {
-    int w0 = w0Row, w1 = w1Row, w2 = w2Row;
+    int w0 = edges.row[0], w1 = edges.row[1], w2 = edges.row[2];
     auto* out = reinterpret_cast<uint32_t*>(row);
-    for (int x = 0; x < rect.w; ++x, w0 += d2d1y, w1 += d0d2y, w2 += d1d0y) {
-      if (w0 + bias0 < 0 || w1 + bias1 < 0 || w2 + bias2 < 0) continue;
-      const auto sx = static_cast<int>(
-          (static_cast<int64_t>(w0) * s2s0x + static_cast<int64_t>(w1) * s2s1x + s2AreaX) / area);
-      const auto sy = static_cast<int>(
-          (static_cast<int64_t>(w0) * s2s0y + static_cast<int64_t>(w1) * s2s1y + s2AreaY) / area);
-      const uint32_t texel = reinterpret_cast<const uint32_t*>(texels + sy * picture->pitch)[sx];
-      uint32_t sr = (texel >> 16) & 0xFF, sg = (texel >> 8) & 0xFF, sb = texel & 0xFF;
-      uint32_t sa = texel >> 24;
-      if (modulateColour) {
-        sr = sr * c.r / 255;
-        sg = sg * c.g / 255;
-        sb = sb * c.b / 255;
+    for (int x = 0; x < rect.w; ++x) {
+      if (w0 + edges.bias[0] >= 0 && w1 + edges.bias[1] >= 0 && w2 + edges.bias[2] >= 0) {
+        const Point t = texels.At(w0, w1);
+        const uint32_t texel =
+            reinterpret_cast<const uint32_t*>(source + t.y * picture->pitch)[t.x];
+        out[x] = BlendOver(texel, c, tint, fade, out[x]);
       }
-      if (modulateAlpha) sa = sa * c.a / 255;
-      if (sa < 255) {
-        sr = sr * sa / 255;
-        sg = sg * sa / 255;
-        sb = sb * sa / 255;
-      }
-      const uint32_t dst = out[x];
-      const uint32_t dr = sr + (255 - sa) * ((dst >> 16) & 0xFF) / 255;
-      const uint32_t dg = sg + (255 - sa) * ((dst >> 8) & 0xFF) / 255;
-      const uint32_t db = sb + (255 - sa) * (dst & 0xFF) / 255;
-      out[x] = dr << 16 | dg << 8 | db;
+      w0 += edges.stepX[0];
+      w1 += edges.stepX[1];
+      w2 += edges.stepX[2];
     }
-    w0Row += d1d2x;
-    w1Row += d2d0x;
-    w2Row += d0d1x;
+    for (int i = 0; i < 3; ++i) edges.row[i] += edges.stepY[i];
   }
 }
 
@@ -217,10 +255,14 @@ void DrawTurnedQuad(const SDL_Surface* picture, const SDL_Vertex corners[4],
                     const TurnedQuadTarget& target) {
   Triangle triangles[2];
   Prepare(picture, corners, target.viewport, triangles);
-  for (const Triangle& t : triangles) {
-    BlitTriangle(picture, t.s[0], t.s[1], t.s[2], target.screen, t.d[0], t.d[1], t.d[2],
-                 corners[0].color, target.viewport);
+  for (Triangle& t : triangles) {
+    BlitTriangle(picture, t.s, target.screen, t.d, corners[0].color, target.viewport);
   }
+  SDL_Rect area = BoundingPixels(triangles[0].d);
+  const SDL_Rect second = BoundingPixels(triangles[1].d);
+  SDL_UnionRect(&area, &second, &area);
+  SDL_IntersectRect(&area, &target.viewport, &area);
+  SpoilFastPath(FastPath::TurnedQuads, target.screen, area);
 }
 
 }  // namespace sb::sdl

@@ -31,8 +31,6 @@ class SdlDevice : public Device {
 
   // The viewport in force, for the screen-space drawers.
   const Viewport& viewport() const { return viewport_; }
-  // Present without waiting for the next frame's deadline.
-  void SetPacing(bool on) { pace_ = on; }
 
  private:
   const Matrix& WorldViewProjection();
@@ -42,7 +40,7 @@ class SdlDevice : public Device {
   void RequireScreen() const;
 
   Video& video_;
-  bool pace_;
+  const bool pace_;
   FramePacer pacer_;
   Viewport viewport_;
   Matrix world_, view_, projection_, worldViewProjection_;

@@ -14,8 +14,6 @@ namespace sb::sdl {
 
 namespace {
 
-constexpr const char* kTitle = "Space Battle";
-
 // D3DFMT values for the desktop's colour format.
 constexpr uint32_t kFormatX8R8G8B8 = 22;
 constexpr uint32_t kFormatR5G6B5 = 23;
@@ -114,8 +112,8 @@ DisplayMode Video::DesktopMode() {
 void Video::CreateScreen(const PresentParameters& params) {
   Init();
   if (window_ != nullptr) Fail(ErrorKind::PlatformCall, "the graphics device exists already");
-  width_ = params.BackBufferWidth > 0 ? static_cast<int>(params.BackBufferWidth) : 1024;
-  height_ = params.BackBufferHeight > 0 ? static_cast<int>(params.BackBufferHeight) : 768;
+  width_ = params.BackBufferWidth > 0 ? static_cast<int>(params.BackBufferWidth) : kScreenWidth;
+  height_ = params.BackBufferHeight > 0 ? static_cast<int>(params.BackBufferHeight) : kScreenHeight;
   // A window can be resized and maximised; the picture is letterboxed into
   // it. It starts no larger than the usable desktop area.
   const Uint32 flags = params.Windowed ? static_cast<Uint32>(SDL_WINDOW_RESIZABLE)
@@ -128,8 +126,8 @@ void Video::CreateScreen(const PresentParameters& params) {
     size = WindowedSize(width_, height_, usable);
   }
   auto openWindow = [&] {
-    SDL_Window* w = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.x,
-                                     size.y, flags);
+    SDL_Window* w = SDL_CreateWindow(kGameTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     size.x, size.y, flags);
     if (w == nullptr) VideoFailed("opening the game window");
     return w;
   };

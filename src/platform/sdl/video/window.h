@@ -1,5 +1,5 @@
 // The SDL video side: the video subsystem and the game's window. The game's
-// picture is always drawn at its own size (1024 x 768) by the canvas, then
+// picture is always drawn at its own size (kScreenWidth x kScreenHeight) by the canvas, then
 // shown in the window scaled and letterboxed in one step: on the software
 // renderer a picture surface of ours stretched into the window's surface, on
 // a hardware renderer a target texture copied to the window.
@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/game_screen.h"
 #include "platform/sdl/canvas/canvas.h"
 #include "platform/sdl/video/picture_scaler.h"
 #include "platform/types.h"
@@ -88,7 +89,7 @@ class Video {
   bool barsDrawn_ = false;
   PictureScaler scaler_;
   Canvas canvas_;
-  int width_ = 1024, height_ = 768;
+  int width_ = kScreenWidth, height_ = kScreenHeight;
   bool captureWanted_ = false;
   bool pointerPlaced_ = false;
   int askedW_ = 0, askedH_ = 0;

@@ -83,8 +83,8 @@ TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondAndVolumeScalesThem) {
   EXPECT_NEAR(seconds[0], 2.205, 0.02);
   // At full volume an effect plays at the output's level, below full scale
   // (the resampled square overshoots its amplitude a little).
-  EXPECT_GT(peaks[0], 12000 * sdl::Audio::kHeadroom);
-  EXPECT_LT(peaks[0], 16000 * 1.3 * sdl::Audio::kHeadroom);
+  EXPECT_GT(peaks[0], 12000 * sdl::Mixer::kHeadroom);
+  EXPECT_LT(peaks[0], 16000 * 1.3 * sdl::Mixer::kHeadroom);
   EXPECT_NEAR(double(peaks[1]) / peaks[0], std::pow(10.0, -600 / 2000.0), 0.03);
 }
 
@@ -99,7 +99,7 @@ class RecordingSink : public NotificationSink {
 // louder than `loud`.
 class FrameCount {
  public:
-  explicit FrameCount(sdl::Audio& audio, int loud = 2000) : audio_(audio) {
+  explicit FrameCount(sdl::Mixer& audio, int loud = 2000) : audio_(audio) {
     audio_.SetOutputTap([this, loud](const Uint8* stream, int length) {
       const auto* s = reinterpret_cast<const int16_t*>(stream);
       for (int i = 0; i + 1 < length / 2; i += 2) {
@@ -113,7 +113,7 @@ class FrameCount {
   int64_t loud() const { return loud_; }
 
  private:
-  sdl::Audio& audio_;
+  sdl::Mixer& audio_;
   std::atomic<int64_t> frames_ = 0, loud_ = 0;
 };
 
