@@ -110,14 +110,7 @@ class Gamepad : public GameTest {
     }
     return held;
   }
-  // A keyboard key as SDL reports it.
-  void Key(SDL_Scancode scancode, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = scancode;
-    ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
-  }
+  void Key(SDL_Scancode scancode, bool down) { PushKey(*platform_, scancode, down); }
   // The cursor movement waiting in the mouse.
   struct MouseRecords {
     int x = 0, y = 0;
