@@ -308,47 +308,37 @@ TEST_F(Volume, TheLevelDisappearsAfterItsTime) {
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 20), "VOLUME 7 / 8"));
 }
 
-// What the settings file holds at start-up: the level set once, or one
-// warning and the defaults; nothing is written back either way.
-TEST(VolumeAtStartUp, AKeptLevelIsReadAndADamagedOrUnreadableFileIsOneWarning) {
-  const std::string path = "/headless/config/spacebattle/settings.ini";
-  const struct {
-    std::string file, readProblem;
-    std::vector<float> gains;
-    SoundSettings settings;
-    std::string warning;
-  } cases[] = {
-      {"[sound]\nvolume = 2\nmuted = false\n", "", {4.0f / 64}, {2, false}, ""},
-      {"[sound]\nvolume = loud\n",
-       "",
-       {},
-       {},
-       "spacebattle: warning: " + path +
-           " is damaged (line 2: volume must be a whole number from 0 to 8); the sound keeps its "
-           "default settings\n"},
-      {"",
-       "Permission denied",
-       {},
-       {},
-       "spacebattle: warning: cannot read " + path +
-           " (Permission denied); the sound keeps its default settings\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.file + c.readProblem);
-    Game game;
-    std::ostringstream warnings;
-    game.form->Warnings = &warnings;
-    if (c.readProblem.empty()) game.platform.settingsFile = c.file;
-    game.platform.settingsReadProblem = c.readProblem;
-    game.platform.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
-    EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
-    std::vector<float> gains;
-    for (const Call* g : game.platform.CallsNamed("Sound.SetMasterGain")) gains.push_back(g->gain);
-    EXPECT_EQ(gains, c.gains);
-    EXPECT_EQ(game.form->Player.Sound, c.settings);
-    EXPECT_TRUE(game.platform.CallsNamed("Settings.Write").empty());
-    EXPECT_EQ(warnings.str(), c.warning);
-  }
+TEST_F(Volume, AKeptLevelIsReadAtStartUp) {
+  p.settingsFile = "[sound]\nvolume = 2\nmuted = false\n";
+  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  test::RunFormLoad(game);
+  const auto gains = p.CallsNamed("Sound.SetMasterGain");
+  ASSERT_EQ(gains.size(), 1u);
+  EXPECT_EQ(gains[0]->gain, 4.0f / 64);
+  EXPECT_EQ(game.form->Player.Sound, (SoundSettings{2, false}));
+  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty());
+  EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(Volume, ADamagedOrUnreadableFileIsOneWarningAndTheDefaults) {
+  p.settingsFile = "[sound]\nvolume = loud\n";
+  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  test::RunFormLoad(game);
+  EXPECT_EQ(warnings.str(),
+            "spacebattle: warning: /headless/config/spacebattle/settings.ini is damaged (line 2: "
+            "volume must be a whole number from 0 to 8); the sound keeps its default settings\n");
+  EXPECT_TRUE(p.CallsNamed("Sound.SetMasterGain").empty());
+  EXPECT_EQ(game.form->Player.Sound, SoundSettings{});
+
+  Game other;
+  std::ostringstream otherWarnings;
+  other.form->Warnings = &otherWarnings;
+  other.platform.settingsReadProblem = "Permission denied";
+  other.platform.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+  EXPECT_EQ(test::RunFormLoad(other).kind, test::RunEnd::Exited);
+  EXPECT_EQ(otherWarnings.str(),
+            "spacebattle: warning: cannot read /headless/config/spacebattle/settings.ini "
+            "(Permission denied); the sound keeps its default settings\n");
 }
 
 TEST_F(Volume, AFileThatCannotBeWrittenIsOneWarningAndTheGameGoesOn) {
