@@ -51,17 +51,12 @@ TEST(DataFolder, TheInstalledFolderWhenThereIsOneOtherwiseThePrograms) {
 TEST(MessageWindow, ReturnOrAClickOnOkDismissesIt) {
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
   const std::string font = std::string(SB_TEST_DATA_DIR) + "/fonts/DejaVuSans-Bold.ttf";
-  SDL_Event key{};
-  key.type = SDL_KEYDOWN;
-  key.key.state = SDL_PRESSED;
-  key.key.keysym.scancode = SDL_SCANCODE_RETURN;
-  key.key.keysym.sym = SDLK_RETURN;
+  SDL_Event key = KeyEvent(SDL_SCANCODE_RETURN, true);
   ASSERT_EQ(SDL_PushEvent(&key), 1);
   EXPECT_TRUE(sdl::ShowMessageWindow("Space Battle", "spacebattle: run-time error", font));
   // Other keys and clicks beside the button leave it open; a click on OK
   // (centred at the bottom of the 640-pixel-wide window) closes it.
-  key.key.keysym.scancode = SDL_SCANCODE_A;
-  key.key.keysym.sym = SDLK_a;
+  key = KeyEvent(SDL_SCANCODE_A, true);
   SDL_Event beside{}, onOk{};
   beside.type = onOk.type = SDL_MOUSEBUTTONUP;
   beside.button.button = onOk.button.button = SDL_BUTTON_LEFT;

@@ -127,6 +127,21 @@ int Peak(const std::vector<int16_t>& samples) {
   return peak;
 }
 
+SDL_Event KeyEvent(SDL_Scancode scancode, bool down, Uint32 windowId) {
+  SDL_Event e{};
+  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.scancode = scancode;
+  e.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+  e.key.windowID = windowId;
+  return e;
+}
+
+void PushKey(sdl::SdlPlatform& platform, SDL_Scancode scancode, bool down) {
+  SDL_Event e = KeyEvent(scancode, down, SDL_GetWindowID(platform.video().window()));
+  ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+}
+
 void StartBattle(Form1& form, uint64_t seed) {
   form.SpawnCraft("Strike", 0, 100);
   form.BattleActive = true;

@@ -180,6 +180,11 @@ class GameTest : public ::testing::Test {
   std::unique_ptr<Form1> form_;
 };
 
+// A keyboard key as SDL reports it to the window `windowId` (0: none).
+SDL_Event KeyEvent(SDL_Scancode scancode, bool down, Uint32 windowId = 0);
+// Pushes that event for the platform's window into SDL's queue.
+void PushKey(sdl::SdlPlatform& platform, SDL_Scancode scancode, bool down);
+
 // Takes the notifications of a yield and drops them.
 class NoSink : public NotificationSink {
  public:

@@ -89,13 +89,7 @@ class BattleSound : public GameTest {
 TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
   OutputTap tap(platform_->audio());
   // A key on the selection screen: its notification starts the tune.
-  SDL_Event key{};
-  key.type = SDL_KEYDOWN;
-  key.key.state = SDL_PRESSED;
-  key.key.keysym.scancode = SDL_SCANCODE_A;
-  key.key.keysym.sym = SDLK_a;
-  key.key.windowID = SDL_GetWindowID(platform_->video().window());
-  ASSERT_EQ(SDL_PushEvent(&key), 1) << SDL_GetError();
+  PushKey(*platform_, SDL_SCANCODE_A, true);
   platform_->window().Yield(*form_);
   ASSERT_TRUE(platform_->music().IsPlaying(form_->BattleMusic));
   const uint64_t opening = TuneStart();

@@ -32,6 +32,13 @@ std::vector<int16_t> Square(int samples, int16_t amplitude) {
   return wave;
 }
 
+// Half a second: one note from tick 0 to 480 at 120 beats a minute, 480
+// ticks a quarter.
+void WriteHalfSecondTune(const std::string& path) {
+  WriteFile(path,
+            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+}
+
 // Waits (bounded) until `done` holds; false if it never did.
 template <typename F>
 bool WaitFor(F done) {
@@ -163,9 +170,7 @@ TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
 }
 
 TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
-  // Half a second of one note.
-  WriteFile(folder_.File("tune.mid"),
-            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+  WriteHalfSecondTune(folder_.File("tune.mid"));
   Music& music = platform_->music();
   music.InitAudio(63, 7, 128);
   music.SetNotificationHandle(9);
@@ -198,10 +203,7 @@ TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
 }
 
 TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
-  // Half a second: one note from tick 0 to 480 at 120 beats a minute, 480
-  // ticks a quarter.
-  WriteFile(folder_.File("tune.mid"),
-            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+  WriteHalfSecondTune(folder_.File("tune.mid"));
   Music& music = platform_->music();
   music.InitAudio(63, 7, 128);
   const std::string missing = FailureOf([&] { music.LoadSegment(folder_.File("x.mid")); });
@@ -301,8 +303,7 @@ TEST(AudioFallback, WithoutASoundDeviceOneWarningAndTheGameRunsSilent) {
 TEST(AudioUnheard, ATimedDemoNeitherReadsTheSoundFontNorStartsTheSynthesizer) {
   // A data folder without a sound font: heard, InitAudio fails naming it.
   ScratchFolder folder;
-  WriteFile(folder.File("tune.mid"),
-            MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
+  WriteHalfSecondTune(folder.File("tune.mid"));
   auto platform =
       std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
                                                             .dataFolder = folder.path().string(),

@@ -37,14 +37,7 @@ class InputTest : public ScreenTest {
     ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
   }
 
-  void Key(SDL_Scancode scancode, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = scancode;
-    e.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
-    Push(e);
-  }
+  void Key(SDL_Scancode scancode, bool down) { PushKey(*platform_, scancode, down); }
 
   // Yields once to the game's own form.
   void Pass() { platform_->window().Yield(*form_); }
