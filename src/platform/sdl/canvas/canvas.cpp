@@ -50,6 +50,7 @@ void Canvas::Flush() {
     return;
   }
   const FrameRecord& frame = frames_.frame();
+  if (frames_.handedOver() < frame.steps().size() && beforeDrawing_) beforeDrawing_();
   for (size_t i = frames_.handedOver(); i < frame.steps().size(); ++i) {
     replay_.Replay(frame, frame.steps()[i]);
   }

@@ -10,6 +10,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/sdl/canvas/fast_path_router.h"
@@ -54,6 +55,9 @@ class Canvas {
   // The frame is gathered here and handed to SDL at present time, or
   // earlier by Flush, which hands over what is gathered so far.
   void Flush();
+  // Called before anything of a frame is handed to SDL: the owner may move
+  // the picture's pixels (see Video::ChooseWhereToDraw).
+  void SetBeforeDrawing(std::function<void()> before) { beforeDrawing_ = std::move(before); }
   // True when the frame gathered so far repeats the one on screen, so that
   // presenting it can be left out (FrameGatherer::RepeatsShownFrame).
   bool RepeatsShownFrame() const { return frames_.RepeatsShownFrame(); }
@@ -83,6 +87,7 @@ class Canvas {
   FrameGatherer frames_;
   FastPathRouter router_;
   StepReplay replay_;
+  std::function<void()> beforeDrawing_;
 };
 
 }  // namespace sb::sdl

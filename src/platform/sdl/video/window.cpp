@@ -180,6 +180,9 @@ void Video::OpenSoftwarePicture() {
   picture_ = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, out->format->format);
   if (picture_ == nullptr) FailAndRelease("cannot make the picture");
   SDL_SetSurfaceBlendMode(picture_, SDL_BLENDMODE_NONE);
+  ownPixels_ = picture_->pixels;
+  direct_ = false;
+  canvas_.SetBeforeDrawing([this] { ChooseWhereToDraw(); });
   renderer_ = SDL_CreateSoftwareRenderer(picture_);
   if (renderer_ == nullptr) FailAndRelease("cannot draw in it");
   canvas_.Attach(renderer_, picture_, width_, height_);
@@ -204,8 +207,10 @@ void Video::Release() {
     target_ = nullptr;
   }
   if (picture_ != nullptr) {
+    picture_->pixels = ownPixels_;  // it frees what it made
     SDL_FreeSurface(picture_);
     picture_ = nullptr;
+    direct_ = false;
   }
   if (window_ != nullptr) {
     SDL_SetWindowGrab(window_, SDL_FALSE);
@@ -215,11 +220,60 @@ void Video::Release() {
   }
 }
 
+bool Video::Fits(const SDL_Surface* out) const {
+  return out->w == width_ && out->h == height_ && out->pitch == picture_->pitch &&
+         out->format->format == picture_->format->format;
+}
+
+void Video::UseOwnPixels(bool keepDrawing) {
+  if (!direct_) return;
+  if (keepDrawing) {
+    std::memcpy(ownPixels_, picture_->pixels, static_cast<size_t>(picture_->pitch) * height_);
+  }
+  picture_->pixels = ownPixels_;
+  direct_ = false;
+}
+
+void Video::ChooseWhereToDraw() {
+  if (window_ == nullptr || picture_ == nullptr) return;
+  // After a window event SDL may make the window's surface anew, freeing the
+  // old one's pixels when it is next asked for: the picture moves back to
+  // its own pixels first, keeping what is drawn.
+  // Not every driver tells of a resize before the next frame, so a window
+  // whose size moved counts as changed too.
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (windowMayChange_ || w != directW_ || h != directH_) UseOwnPixels(true);
+  windowMayChange_ = false;
+  SDL_Surface* out = SDL_GetWindowSurface(window_);
+  if (out == nullptr) return;  // reported when the picture is shown
+  if (direct_ && out->pixels != picture_->pixels) {
+    // Made anew without a word: what was drawn there is gone.
+    picture_->pixels = ownPixels_;
+    direct_ = false;
+    canvas_.ForgetShownFrame();
+  }
+  if (!direct_ && Fits(out)) {
+    // A window of the picture's own size: drawn straight into it, which
+    // saves copying the whole picture every frame.
+    std::memcpy(out->pixels, ownPixels_, static_cast<size_t>(picture_->pitch) * height_);
+    picture_->pixels = out->pixels;
+    direct_ = true;
+    directW_ = w;
+    directH_ = h;
+  }
+}
+
 void Video::PreparePicture() {
   if (window_ == nullptr || renderer_ == nullptr) return;
   if (picture_ != nullptr) {
     SDL_Surface* out = SDL_GetWindowSurface(window_);
     if (out == nullptr) VideoFailed("showing the picture", "cannot draw into the game window");
+    if (direct_ && out->pixels == picture_->pixels) {
+      shownRect_ = SDL_Rect{0, 0, width_, height_};
+      return;  // already there
+    }
+    UseOwnPixels(false);
     const SDL_Rect rect = LetterboxRect(out->w, out->h, width_, height_);
     if (!SDL_RectEquals(&rect, &shownRect_)) barsDrawn_ = false;
     shownRect_ = rect;

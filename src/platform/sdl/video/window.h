@@ -55,8 +55,12 @@ class Video {
   // frame's deadline.
   void PreparePicture();
   void ShowPicture();
-  // The window changed (size, exposure): its bars are drawn again.
-  void WindowChanged() { barsDrawn_ = false; }
+  // The window changed (size, exposure): its bars are drawn again, and its
+  // surface may be made anew.
+  void WindowChanged() {
+    barsDrawn_ = false;
+    windowMayChange_ = true;
+  }
   // Window pixels per picture pixel, and the picture's place in the window
   // in window coordinates (for the mouse).
   double pictureScale();
@@ -75,6 +79,12 @@ class Video {
 
  private:
   void OpenSoftwarePicture();
+  // Software renderer: before a frame is drawn, points the picture at the
+  // window surface's own pixels when that surface is exactly the picture's
+  // size and format, else at the picture's own.
+  void ChooseWhereToDraw();
+  bool Fits(const SDL_Surface* out) const;
+  void UseOwnPixels(bool keepDrawing);
   void OpenTargetPicture();
   [[noreturn]] void FailAndRelease(const std::string& what);
 
@@ -84,6 +94,10 @@ class Video {
   // renderer, drawing into `target_` until the picture is shown.
   SDL_Renderer* renderer_ = nullptr;
   SDL_Surface* picture_ = nullptr;
+  void* ownPixels_ = nullptr;  // the picture's own pixels, when it is not drawn in the window's
+  bool direct_ = false;        // the picture's pixels are the window surface's
+  bool windowMayChange_ = true;
+  int directW_ = 0, directH_ = 0;  // the window's size when drawing went into it
   SDL_Texture* target_ = nullptr;
   SDL_Rect shownRect_{0, 0, 0, 0};  // where the picture went in the window
   bool barsDrawn_ = false;

@@ -99,6 +99,10 @@ class ScreenSizes : public GameTest, public ::testing::WithParamInterface<Size> 
   void SetUp() override {
     GameTest::SetUp();
     form_->StartUp();
+    // A first frame at the picture's own size, drawn straight into the
+    // window's surface, which the resize then makes anew.
+    form_->Do_Mouse();
+    form_->SelecterRender();
     const Size& size = GetParam();
     // Resized as a window manager would, and pumped until the window system
     // has told SDL and its renderer of the new size (on X11 that comes later).
