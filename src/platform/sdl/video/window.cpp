@@ -234,17 +234,24 @@ void Video::UseOwnPixels(bool keepDrawing) {
   direct_ = false;
 }
 
-void Video::ChooseWhereToDraw() {
-  if (window_ == nullptr || picture_ == nullptr) return;
+void Video::StepOffAChangedWindow() {
   // After a window event SDL may make the window's surface anew, freeing the
-  // old one's pixels when it is next asked for: the picture moves back to
-  // its own pixels first, keeping what is drawn.
-  // Not every driver tells of a resize before the next frame, so a window
-  // whose size moved counts as changed too.
+  // old one's pixels when it is next asked for: before that, the picture
+  // moves back to its own pixels, keeping what is drawn. Not every driver
+  // tells of a resize before the next frame, so a window whose size moved
+  // counts as changed too.
+  if (!direct_) return;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
   if (windowMayChange_ || w != directW_ || h != directH_) UseOwnPixels(true);
+}
+
+void Video::ChooseWhereToDraw() {
+  if (window_ == nullptr || picture_ == nullptr) return;
+  StepOffAChangedWindow();
   windowMayChange_ = false;
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
   SDL_Surface* out = SDL_GetWindowSurface(window_);
   if (out == nullptr) return;  // reported when the picture is shown
   if (direct_ && out->pixels != picture_->pixels) {
@@ -267,6 +274,7 @@ void Video::ChooseWhereToDraw() {
 void Video::PreparePicture() {
   if (window_ == nullptr || renderer_ == nullptr) return;
   if (picture_ != nullptr) {
+    StepOffAChangedWindow();  // a held frame is shown again without being drawn
     SDL_Surface* out = SDL_GetWindowSurface(window_);
     if (out == nullptr) VideoFailed("showing the picture", "cannot draw into the game window");
     if (direct_ && out->pixels == picture_->pixels) {

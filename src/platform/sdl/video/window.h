@@ -84,6 +84,7 @@ class Video {
   // size and format, else at the picture's own.
   void ChooseWhereToDraw();
   bool Fits(const SDL_Surface* out) const;
+  void StepOffAChangedWindow();
   void UseOwnPixels(bool keepDrawing);
   void OpenTargetPicture();
   [[noreturn]] void FailAndRelease(const std::string& what);
