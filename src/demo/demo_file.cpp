@@ -6,6 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/utf8_path.h"
+#include "demo/move_into_place.h"
+
 namespace sb::demo {
 
 std::string DemoProblem(const std::string& path, const std::string& what) {
@@ -14,7 +17,7 @@ std::string DemoProblem(const std::string& path, const std::string& what) {
 
 DecodeResult ReadDemoFile(const std::string& path) {
   DecodeResult result;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Utf8Path(path), std::ios::binary);
   if (!in) {
     result.error = DemoProblem(path, std::string("cannot open (") + std::strerror(errno) + ")");
     return result;
@@ -39,7 +42,7 @@ DecodeResult ReadDemoFile(const std::string& path) {
 
 std::string CheckWritable(const std::string& path) {
   const std::string temporary = path + ".tmp";
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Utf8Path(temporary), std::ios::binary | std::ios::trunc);
   if (!out) return DemoProblem(path, std::string("cannot write (") + std::strerror(errno) + ")");
   out.close();
   std::remove(temporary.c_str());
@@ -50,7 +53,7 @@ std::string WriteDemoFile(const std::string& path, const Demo& demo) {
   const std::vector<uint8_t> bytes = Encode(demo);
   const std::string temporary = path + ".tmp";
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(temporary), std::ios::binary | std::ios::trunc);
     if (out) out.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
     out.flush();
     if (!out) {
@@ -59,8 +62,8 @@ std::string WriteDemoFile(const std::string& path, const Demo& demo) {
       return DemoProblem(path, "cannot write (" + reason + ")");
     }
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string reason = std::strerror(errno);
+  const std::string reason = MoveIntoPlace(temporary, path);
+  if (!reason.empty()) {
     std::remove(temporary.c_str());
     return DemoProblem(path, "cannot write (" + reason + ")");
   }

@@ -1,27 +1,14 @@
 #include "platform/sdl/audio/music.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 #include "core/runtime_error.h"
-#include "platform/sdl/audio/midi_length.h"
 #include "platform/sdl/audio/sound_effects.h"
-#include "platform/sdl/system/file_faults.h"
 #include "platform/types.h"
 
 namespace sb::sdl {
 
 void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint32_t /*channels*/) {
   audio_.Open();
-  // A damaged sound font plays silence without a word from the synthesizer:
-  // it ends the game like a missing one.
-  const std::string fault = SoundFontFault(audio_.soundFont());
-  if (!fault.empty()) {
-    Fail(ErrorKind::PlatformCall, "cannot load sound font " + audio_.soundFont() + ": " + fault);
-  }
+  synth_.Prepare();
   // Read in the background from the first yield on, once the game shows its
   // first frame: nothing is played before a battle starts.
   fontWanted_ = true;
@@ -32,7 +19,7 @@ void SdlMusic::SetMasterVolume(int32_t volume) {
     Fail(ErrorKind::PlatformCall,
          "music volume " + std::to_string(volume) + " is outside -10000..0");
   }
-  synth_.SetGain(MidiSynth::kFullGain * GainOfHundredthsDb(volume));
+  synth_.SetGain(TunePlayer::kFullGain * GainOfHundredthsDb(volume));
 }
 
 void SdlMusic::SetMasterTempo(float factor) {
@@ -54,15 +41,7 @@ void SdlMusic::AddNotificationType(uint32_t /*type*/) {
 SegmentRef SdlMusic::LoadSegment(const std::string& path) {
   audio_.Open();
   const std::string file = ToSlashes(path);
-  const std::string fault = OpenFault(file);
-  if (!fault.empty()) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + fault);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + std::strerror(errno));
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-  const MidiLength length = MeasureMidi(bytes);
-  if (!length.ok) Fail(ErrorKind::PlatformCall, "cannot load music " + file + ": " + length.error);
-  return std::make_shared<SdlSegment>(file, bytes, length.seconds);
+  return std::make_shared<SdlSegment>(file, synth_.Load(file));
 }
 
 void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int64_t /*startTime*/) {
@@ -71,7 +50,7 @@ void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int6
   if (!audio_.isOpen()) Fail(ErrorKind::PlatformCall, "music played after sound ended");
   // The tune playing (if any) is replaced, which ends it.
   if (current_ && synth_.Sounding()) audio_.FlagMusicEnded();
-  synth_.Play(tune->midi(), tune->Path());
+  synth_.Play(tune->data(), tune->Path());
   current_ = std::move(tune);
 }
 
