@@ -1,10 +1,9 @@
 #include "render/hud.h"
 
-#include <cmath>
-
 #include "core/angles.h"
 #include "core/checked.h"
 #include "core/number_text.h"
+#include "core/portable_math.h"
 
 namespace sb::hud {
 
@@ -45,9 +44,9 @@ void ComputeTargetBearing(Form1& game) {
   const double dx = static_cast<double>(target.X) - static_cast<double>(player.X);
   const double dy = static_cast<double>(target.Y) - static_cast<double>(player.Y);
   if (player.Y > target.Y) {
-    game.TargetBearing = static_cast<float>(std::atan(dx / dy));
+    game.TargetBearing = static_cast<float>(math::Atan(dx / dy));
   } else if (player.Y < target.Y) {
-    game.TargetBearing = static_cast<float>(std::atan(dx / dy) + kPi);
+    game.TargetBearing = static_cast<float>(math::Atan(dx / dy) + kPi);
   }
 }
 

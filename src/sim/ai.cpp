@@ -1,11 +1,10 @@
 // The computer pilots of entries 1 to 50: the frolic pilot (the station)
 // and the combat pilot (the random fleet). They only decide; Physics moves
 // and fires.
-#include <cmath>
-
 #include "core/angles.h"
 #include "core/checked.h"
 #include "core/form1.h"
+#include "core/portable_math.h"
 
 namespace sb {
 
@@ -19,9 +18,9 @@ void Bearing(Craft& c, const Craft& target) {
   const float dx = target.X - c.X;
   const float dy = target.Y - c.Y;
   if (c.Y > target.Y) {
-    c.DesiredHeading = static_cast<float>(-std::atan(static_cast<double>(dx / dy)));
+    c.DesiredHeading = static_cast<float>(-math::Atan(static_cast<double>(dx / dy)));
   } else if (c.Y < target.Y) {
-    c.DesiredHeading = static_cast<float>(kPi - std::atan(static_cast<double>(dx / dy)));
+    c.DesiredHeading = static_cast<float>(kPi - math::Atan(static_cast<double>(dx / dy)));
   }
 }
 

@@ -2,13 +2,15 @@
 // and damage, recharge. Expressions of 32-bit fields and whole numbers are
 // worked out in float; a 64-bit field, a fractional constant, pi or a
 // trigonometric function brings the expression to double, and the result is
-// stored back in the field's own width.
+// stored back in the field's own width. sin, cos and atan are the portable
+// ones, so a battle replays the same on every system.
 #include <cmath>
 
 #include "core/angles.h"
 #include "core/checked.h"
 #include "core/form1.h"
 #include "core/key_codes.h"
+#include "core/portable_math.h"
 
 namespace sb {
 
@@ -134,26 +136,26 @@ void AimAndFire(Form1& f) {
 // acceleration along the heading to the velocity along the course.
 void Thrust(Craft& c) {
   Particle& point = c.Trail[c.TrailNext];
-  point.X = static_cast<float>(c.X + c.Width * std::sin(-c.Heading));
-  point.Y = static_cast<float>(c.Y + c.Height * std::cos(-c.Heading));
+  point.X = static_cast<float>(c.X + c.Width * math::Sin(-c.Heading));
+  point.Y = static_cast<float>(c.Y + c.Height * math::Cos(-c.Heading));
   c.TrailNext = Add16(c.TrailNext, 1);
   if (c.TrailNext == 10) c.TrailNext = 0;
 
-  c.VelX = c.Acceleration * std::sin(c.Heading) + std::sin(c.Course) * c.Speed;
-  c.VelY = c.Acceleration * std::cos(c.Heading) + std::cos(c.Course) * c.Speed;
+  c.VelX = c.Acceleration * math::Sin(c.Heading) + math::Sin(c.Course) * c.Speed;
+  c.VelY = c.Acceleration * math::Cos(c.Heading) + math::Cos(c.Course) * c.Speed;
   c.Speed = std::sqrt(c.VelY * c.VelY + c.VelX * c.VelX);
   if (c.VelY > 0) {
-    c.Course = std::atan(c.VelX / c.VelY);
+    c.Course = math::Atan(c.VelX / c.VelY);
   } else if (c.VelY < 0) {
-    c.Course = std::atan(c.VelX / c.VelY) + kPi;
+    c.Course = math::Atan(c.VelX / c.VelY) + kPi;
   }
 }
 
 // No drag: speed and course hold until the next thrust. The cap comes after
 // the move, so a boosted step moves at the boosted speed. The world wraps.
 void Move(Craft& c) {
-  c.X = static_cast<float>(c.X + std::sin(c.Course) * c.Speed);
-  c.Y = static_cast<float>(c.Y - std::cos(c.Course) * c.Speed);
+  c.X = static_cast<float>(c.X + math::Sin(c.Course) * c.Speed);
+  c.Y = static_cast<float>(c.Y - math::Cos(c.Course) * c.Speed);
   if (static_cast<float>(c.Speed) > c.MaxSpeed) c.Speed = c.MaxSpeed;
 
   if (c.X < -kWorldEdge) c.X = kWorldEdge;
@@ -179,8 +181,8 @@ void FireShot(Form1& f, int16_t i) {
     const double a = c.Turret ? c.TurretAngle : c.Heading;
     c.Shots[s].X = c.X;
     c.Shots[s].Y = c.Y;
-    c.ShotVel[s].VX = static_cast<float>(std::sin(-a) * -kShotSpeed);
-    c.ShotVel[s].VY = static_cast<float>(std::cos(-a) * -kShotSpeed);
+    c.ShotVel[s].VX = static_cast<float>(math::Sin(-a) * -kShotSpeed);
+    c.ShotVel[s].VY = static_cast<float>(math::Cos(-a) * -kShotSpeed);
     c.Shots[s].Life = c.WeaponRange;
     c.Energy = Sub16(c.Energy, c.ShotCost);
     c.Firing = false;
