@@ -18,6 +18,10 @@ mkdir -p "$out/unpacked"
 }
 ln -sfn "$out/unpacked/$(basename "$zip" .zip)" "$out/game"
 export WINEPREFIX=$out/wine WINEDEBUG=-all
-[ -e "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1 || true
+if [ ! -e "$WINEPREFIX/system.reg" ]; then
+  wineboot --init >/dev/null 2>&1 || true
+  # The registry is written when Wine's server ends.
+  wineserver --wait || true
+fi
 [ -e "$WINEPREFIX/system.reg" ] || { echo "FAIL: no Wine prefix in $WINEPREFIX" >&2; exit 1; }
 echo "zip: $(stat -c %s "$zip") bytes; built and unpacked in $((SECONDS - start)) s"

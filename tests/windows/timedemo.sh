@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # --timedemo of every committed demo by the Windows game under Wine: every
 # check value agrees with the recording (exit 0) and the frame rate is
-# printed, beside the Linux build's figures on the same demo. Both draw with
+# printed, with the Linux build's figures on one of them. Both draw with
 # SDL's offscreen driver. Arguments: the Windows test build folder, the
 # Linux game, the demo folder, a scratch folder.
 set -euo pipefail
@@ -15,9 +15,11 @@ for demo in "$demos"/*.sbd; do
   SDL_VIDEODRIVER=offscreen wine_game --timedemo "$demo" >"$work/$name.win" 2>&1 || status=$?
   [ "$status" -eq 0 ] || fail "Windows --timedemo $name: status $status: $(without_cr "$work/$name.win")"
   grep -q "fps" "$work/$name.win" || fail "Windows --timedemo $name printed no frame rate"
-  SDL_VIDEODRIVER=offscreen "$linux" --timedemo "$demo" >"$work/$name.linux" 2>&1 ||
-    fail "Linux --timedemo $name failed: $(cat "$work/$name.linux")"
   echo "Windows (Wine): $(without_cr "$work/$name.win" | grep fps)"
-  echo "Linux:          $(grep fps "$work/$name.linux")"
 done
+# The Linux build's figures beside them, on the shortest demo (the Linux
+# build's own tests replay them all).
+SDL_VIDEODRIVER=offscreen "$linux" --timedemo "$demos/minute.sbd" >"$work/linux.txt" 2>&1 ||
+  fail "Linux --timedemo minute.sbd failed: $(cat "$work/linux.txt")"
+echo "Linux:          $(grep fps "$work/linux.txt")"
 echo "PASS"
