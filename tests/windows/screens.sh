@@ -3,7 +3,7 @@
 # Linux build on the same screen: the selection screen matches the Linux
 # build's screenshot but for the frame-rate figure; the mouse clicks Start;
 # the battle's frames show the radar with the station; Escape ends the game
-# with status 0. Arguments: the Windows test build folder, the Linux game, a
+# with status 0, and so does closing its window. Arguments: the Windows test build folder, the Linux game, a
 # scratch folder.
 set -euo pipefail
 build=$1 linux=$2 work=$3
@@ -82,4 +82,12 @@ xdotool key Escape
 finish_game "$e2e_step_bound"
 [ "$status" -eq 0 ] || fail "Windows: exit status $status after Escape: $(cat "$work/stderr.txt")"
 echo "Escape: exit status 0"
+
+# Closing the window (Alt+F4, Windows' close command) ends the game as well.
+start_game env SDL_AUDIODRIVER=dummy wine "$windows_game"
+wait_until "$e2e_start_bound" screen_lit 0 0 900 90 0.02 || fail "no selection screen the second time"
+xdotool key alt+F4
+finish_game "$e2e_step_bound"
+[ "$status" -eq 0 ] || fail "exit status $status after closing the window"
+echo "window closed: exit status 0"
 echo "PASS"
