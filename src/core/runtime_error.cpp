@@ -1,6 +1,6 @@
 #include "core/runtime_error.h"
 
-#include <cfenv>
+#include "core/float_flags.h"
 
 namespace sb {
 
@@ -57,13 +57,13 @@ ScopedOperation::~ScopedOperation() {
 }
 
 void ClearFloatStatus() {
-  std::feclearexcept(FE_ALL_EXCEPT);
+  SetFloatFlags(FE_ALL_EXCEPT, 0);
 }
 
 void CheckFloatStatus() {
-  const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+  const int raised = RaisedFloatFlags(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
   if (raised == 0) return;
-  std::feclearexcept(FE_ALL_EXCEPT);
+  SetFloatFlags(FE_ALL_EXCEPT, 0);
   const char* what = (raised & FE_INVALID)     ? "invalid operation"
                      : (raised & FE_DIVBYZERO) ? "division by zero"
                                                : "overflow";

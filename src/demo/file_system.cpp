@@ -1,4 +1,4 @@
-// POSIX.
+// POSIX; file_system_windows.cpp stands in for it on Windows.
 #include "demo/file_system.h"
 
 #include <fcntl.h>

@@ -1,5 +1,8 @@
 // The game's executable: the command line, then the SDL platform running the
 // game, with a demo recorder or player when asked for.
+// On Windows SDL's entry point runs main() with the command line in UTF-8.
+#include <SDL_main.h>
+
 #include <clocale>
 #include <iostream>
 #include <optional>

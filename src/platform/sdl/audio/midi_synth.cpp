@@ -3,9 +3,14 @@
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
 
+#include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/audio/midi_length.h"
+#include "platform/sdl/system/file_faults.h"
 #include "platform/sdl/system/float_status.h"
 
 namespace sb::sdl {
@@ -34,7 +39,7 @@ void MidiSynth::FinishOpening() {
   if (pending_) {
     const Pending tune = std::move(*pending_);
     pending_.reset();
-    StartTune(tune.midi, tune.path);
+    StartTune(*tune.midi, tune.path);
   }
 }
 
@@ -58,7 +63,26 @@ void MidiSynth::DropPlayer() {
   sounding_.store(false, std::memory_order_release);
 }
 
-void MidiSynth::Play(const std::vector<uint8_t>& midi, const std::string& path) {
+void MidiSynth::Prepare() {
+  const std::string fault = SoundFontFault(audio_.soundFont());
+  if (!fault.empty()) {
+    FailWhile("loading the sound font " + audio_.soundFont(), fault);
+  }
+}
+
+LoadedTune MidiSynth::Load(const std::string& file) {
+  const std::string fault = OpenFault(file);
+  if (!fault.empty()) FailWhile("loading the tune " + file, fault);
+  std::ifstream in(file, std::ios::binary);
+  if (!in) FailWhile("loading the tune " + file, std::strerror(errno));
+  auto bytes = std::make_shared<std::vector<uint8_t>>(std::istreambuf_iterator<char>(in),
+                                                      std::istreambuf_iterator<char>());
+  const MidiLength length = MeasureMidi(*bytes);
+  if (!length.ok) FailWhile("loading the tune " + file, length.error);
+  return LoadedTune{std::move(bytes), length.seconds};
+}
+
+void MidiSynth::Play(const TuneData& midi, const std::string& path) {
   if (synth_ == nullptr) {
     StartOpening();
     // Still reading the sound font: the tune starts at the yield that finds
@@ -71,7 +95,7 @@ void MidiSynth::Play(const std::vector<uint8_t>& midi, const std::string& path) 
     }
     Adopt(loader_.Take());
   }
-  StartTune(midi, path);
+  StartTune(*midi, path);
 }
 
 void MidiSynth::StartTune(const std::vector<uint8_t>& midi, const std::string& path) {

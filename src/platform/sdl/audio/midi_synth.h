@@ -16,6 +16,7 @@
 
 #include "platform/sdl/audio/mixer.h"
 #include "platform/sdl/audio/synth_loader.h"
+#include "platform/sdl/audio/tune_data.h"
 
 typedef struct _fluid_player_t fluid_player_t;
 
@@ -36,10 +37,16 @@ class MidiSynth {
   // sound font it could not read is a failed call.
   void FinishOpening();
 
+  // Checks the sound font before any tune is played: a damaged one would
+  // play silence without a word from the synthesizer.
+  void Prepare();
+  // Reads the MIDI file `path` and measures it; a failed call when it cannot.
+  LoadedTune Load(const std::string& path);
+
   // Plays the MIDI file's bytes from the top, replacing the tune playing.
   // `path` names the tune in a failure. Before the synthesizer is made the
   // tune waits for it (see FinishOpening) without holding up the caller.
-  void Play(const std::vector<uint8_t>& midi, const std::string& path);
+  void Play(const TuneData& midi, const std::string& path);
   // Silences the tune at once.
   void Stop();
   // True from Play until the tune has ended and its last note died away,
@@ -51,10 +58,7 @@ class MidiSynth {
 
   // The synthesizer's output gain; 0 is silent.
   void SetGain(double gain);
-  // The gain at full music volume, the one it starts with: the tunes sit
-  // with the effects at this level, both below full scale by the audio's
-  // headroom.
-  static constexpr double kFullGain = 1.2 * Mixer::kHeadroom;
+  static constexpr double kFullGain = kTuneFullGain;
 
  private:
   static void Render(void* self, Uint8* stream, int length);
@@ -69,7 +73,7 @@ class MidiSynth {
   SynthLoader loader_;
   // A tune played before the synthesizer was made.
   struct Pending {
-    std::vector<uint8_t> midi;
+    TuneData midi;
     std::string path;
   };
   std::optional<Pending> pending_;

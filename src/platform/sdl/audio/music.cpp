@@ -1,15 +1,7 @@
 #include "platform/sdl/audio/music.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 #include "core/runtime_error.h"
-#include "platform/sdl/audio/midi_length.h"
 #include "platform/sdl/audio/sound_effects.h"
-#include "platform/sdl/system/file_faults.h"
 #include "platform/types.h"
 
 namespace sb::sdl {
@@ -19,12 +11,7 @@ void SdlMusic::InitAudio(uint32_t /*flags*/, uint32_t /*defaultPathType*/, uint3
   // Unheard, the music is not made: no sound font is read, no synthesizer
   // started, and no tune plays.
   if (!audio_.audible()) return;
-  // A damaged sound font plays silence without a word from the synthesizer:
-  // it ends the game like a missing one.
-  const std::string fault = SoundFontFault(audio_.soundFont());
-  if (!fault.empty()) {
-    FailWhile("loading the sound font " + audio_.soundFont(), fault);
-  }
+  synth_.Prepare();
   // Read in the background from the first yield on, once the game shows its
   // first frame: nothing is played before a battle starts.
   fontWanted_ = true;
@@ -35,7 +22,7 @@ void SdlMusic::SetMasterVolume(int32_t volume) {
     Fail(ErrorKind::PlatformCall,
          "music volume " + std::to_string(volume) + " is outside -10000..0");
   }
-  synth_.SetGain(MidiSynth::kFullGain * GainOfHundredthsDb(volume));
+  synth_.SetGain(TunePlayer::kFullGain * GainOfHundredthsDb(volume));
 }
 
 void SdlMusic::SetMasterTempo(float factor) {
@@ -57,15 +44,7 @@ void SdlMusic::AddNotificationType(uint32_t /*type*/) {
 SegmentRef SdlMusic::LoadSegment(const std::string& path) {
   audio_.Open();
   const std::string file = ToSlashes(path);
-  const std::string fault = OpenFault(file);
-  if (!fault.empty()) FailWhile("loading the tune " + file, fault);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) FailWhile("loading the tune " + file, std::strerror(errno));
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-  const MidiLength length = MeasureMidi(bytes);
-  if (!length.ok) FailWhile("loading the tune " + file, length.error);
-  return std::make_shared<SdlSegment>(file, bytes, length.seconds);
+  return std::make_shared<SdlSegment>(file, synth_.Load(file));
 }
 
 void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int64_t /*startTime*/) {
@@ -75,7 +54,7 @@ void SdlMusic::PlaySegmentEx(const SegmentRef& segment, uint32_t /*flags*/, int6
   if (!audio_.audible()) return;
   // The tune playing (if any) is replaced, which ends it.
   if (current_ && synth_.Sounding()) audio_.FlagMusicEnded();
-  synth_.Play(tune->midi(), tune->Path());
+  synth_.Play(tune->data(), tune->Path());
   current_ = std::move(tune);
 }
 

@@ -1,5 +1,6 @@
-// MIDI tunes played by one FluidSynth synthesizer with the game's General
-// MIDI sound font, read once. Playing a tune starts it from its top. A tune
+// The game's two MIDI tunes, played by the system's tune player (see
+// tune_player.h: a FluidSynth synthesizer with the game's General MIDI sound
+// font, or their renderings). Playing a tune starts it from its top. A tune
 // is ended as soon as its last note has sounded, measured in
 // mixed sample frames from its start, rather than when the synthesizer's
 // voices finally die away seconds later; its end is reported at the next
@@ -12,25 +13,24 @@
 #include <vector>
 
 #include "platform/music.h"
-#include "platform/sdl/audio/midi_synth.h"
 #include "platform/sdl/audio/mixer.h"
+#include "platform/sdl/audio/tune_data.h"
+#include "platform/sdl/audio/tune_player.h"
 
 namespace sb::sdl {
 
 class SdlSegment : public Segment {
  public:
-  SdlSegment(std::string path, std::vector<uint8_t> midi, double seconds)
-      : path_(std::move(path)), midi_(std::move(midi)), seconds_(seconds) {}
+  SdlSegment(std::string path, LoadedTune tune) : path_(std::move(path)), tune_(std::move(tune)) {}
   const std::string& Path() const override { return path_; }
-  // The MIDI file's bytes.
-  const std::vector<uint8_t>& midi() const { return midi_; }
+  // What the tune player plays.
+  const TuneData& data() const { return tune_.data; }
   // When the last note stops sounding, from the start of the tune.
-  double seconds() const { return seconds_; }
+  double seconds() const { return tune_.seconds; }
 
  private:
   std::string path_;
-  std::vector<uint8_t> midi_;
-  double seconds_;
+  LoadedTune tune_;
 };
 
 class SdlMusic : public Music {
@@ -66,8 +66,8 @@ class SdlMusic : public Music {
   bool Finished() const;
 
   Mixer& audio_;
-  MidiSynth synth_;
-  bool fontWanted_ = false;  // InitAudio was called: read the sound font
+  TunePlayer synth_;
+  bool fontWanted_ = false;  // InitAudio was called: make the player ready
   int32_t event_ = 0;
   std::shared_ptr<SdlSegment> current_;
 };

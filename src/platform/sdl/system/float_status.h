@@ -3,19 +3,19 @@
 // theirs, not a fault of the game's arithmetic.
 #pragma once
 
-#include <cfenv>
+#include "core/float_flags.h"
 
 namespace sb::sdl {
 
 class FloatStatusKeeper {
  public:
-  FloatStatusKeeper() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~FloatStatusKeeper() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  FloatStatusKeeper() : saved_(RaisedFloatFlags(FE_ALL_EXCEPT)) {}
+  ~FloatStatusKeeper() { SetFloatFlags(FE_ALL_EXCEPT, saved_); }
   FloatStatusKeeper(const FloatStatusKeeper&) = delete;
   FloatStatusKeeper& operator=(const FloatStatusKeeper&) = delete;
 
  private:
-  std::fexcept_t saved_;
+  int saved_;
 };
 
 }  // namespace sb::sdl

@@ -12,7 +12,8 @@ std::string ExecutableFolder() {
   if (base == nullptr) return "";
   std::string folder = base;
   SDL_free(base);
-  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  // SDL ends it with the system's separator: '/', or '\\' on Windows.
+  while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   return folder;
 }
 

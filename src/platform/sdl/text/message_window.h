@@ -1,7 +1,8 @@
 // A small window of the game's own that shows a message until the player
-// dismisses it. The game's error box on every display: unlike SDL's X11 box
-// it wraps the message to the screen's width, and SIGTERM or SIGINT (which
-// SDL turns into a quit event) close it.
+// dismisses it. The game's error box on X11 and Wayland displays: unlike
+// SDL's X11 box it wraps the message to the screen's width, and SIGTERM or
+// SIGINT (which SDL turns into a quit event) close it. On Windows the
+// system's own message box serves (message_window_windows.cpp).
 #pragma once
 
 #include <string>

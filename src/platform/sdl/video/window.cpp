@@ -1,12 +1,10 @@
 #include "platform/sdl/video/window.h"
 
-#include <unistd.h>
-
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "core/runtime_error.h"
+#include "platform/sdl/system/graphics_device.h"
 #include "platform/sdl/video/letterbox.h"
 #include "platform/sdl/video/window_fit.h"
 
@@ -47,15 +45,6 @@ bool IsEmulatedOpenGl(SDL_Renderer* renderer) {
   return name != nullptr &&
          (std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
           std::strstr(name, "Software Rasterizer") != nullptr);
-}
-
-// Whether any graphics device node is there to accelerate drawing at all.
-bool HasGraphicsDevice() {
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
-    if (access(entry.path().c_str(), R_OK | W_OK) == 0) return true;
-  }
-  return false;
 }
 
 }  // namespace
