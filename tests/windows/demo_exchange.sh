@@ -10,7 +10,7 @@ build=$1 linux=$2 work=$3
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 fresh_folder "$work"
-record=$here/../demos/record.sh
+record=$here/../../scripts/record-demo
 
 mkdir -p "$work/Spiel für Tests" "$work/Kämpfe"
 cp -r "$build/game/." "$work/Spiel für Tests/"
@@ -31,7 +31,8 @@ echo "recording under Wine"
 bash "$record" "$work/windows-game" "$work/Kämpfe/von Windows.sbd" 11 3 20 5 >"$work/record-win.txt" 2>&1 ||
   fail "recording under Wine failed: $(cat "$work/record-win.txt")"
 [ -s "$work/Kämpfe/von Windows.sbd" ] || fail "the Windows game wrote no demo"
-[ ! -e "$work/Kämpfe/von Windows.sbd.tmp" ] || fail "the temporary file was left behind"
+leftovers=$(find "$work/Kämpfe" -name '*.tmp')
+[ -z "$leftovers" ] || fail "a temporary file was left behind: $leftovers"
 echo "Linux replays the Windows demo: $(replays "$linux" "$work/Kämpfe/von Windows.sbd")"
 
 echo "recording on Linux"
