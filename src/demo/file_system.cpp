@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "demo/bounded_read.h"
+
 namespace sb::demo::files {
 
 namespace {
@@ -119,26 +121,15 @@ FileBytes ReadRegularFile(const std::string& path, size_t limit) {
     close(handle);
     return file;
   }
-  // One byte more than the limit shows a file that grew past it.
-  file.bytes.resize(static_cast<size_t>(info.st_size) + 1);
-  size_t done = 0;
-  while (true) {
-    if (done == file.bytes.size()) {
-      if (done > limit) {
-        file.tooLarge = true;
-        break;
-      }
-      file.bytes.resize(std::min(limit + 1, 2 * done));
-    }
-    const ssize_t n = read(handle, file.bytes.data() + done, file.bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
+  ReadBounded(file, static_cast<size_t>(info.st_size), limit, [&](uint8_t* into, size_t room) {
+    ssize_t n;
+    do {
+      n = read(handle, into, room);
+    } while (n < 0 && errno == EINTR);
     if (n < 0) file.problem = Reason(errno);
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
+    return static_cast<long long>(n);
+  });
   close(handle);
-  file.bytes.resize(done);
-  if (file.tooLarge || !file.problem.empty()) file.bytes = {};
   return file;
 }
 

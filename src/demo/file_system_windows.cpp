@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "core/utf8_path.h"
+#include "demo/bounded_read.h"
 #include "demo/file_system.h"
 
 namespace sb::demo::files {
@@ -142,26 +143,12 @@ FileBytes ReadRegularFile(const std::string& path, size_t limit) {
     file.problem = Reason(errno);
     return file;
   }
-  file.bytes.resize(static_cast<size_t>(info.st_size) + 1);
-  size_t done = 0;
-  while (true) {
-    if (done == file.bytes.size()) {
-      if (done > limit) {
-        file.tooLarge = true;
-        break;
-      }
-      file.bytes.resize(std::min(limit + 1, 2 * done));
-    }
-    const unsigned chunk =
-        static_cast<unsigned>(std::min<size_t>(file.bytes.size() - done, 1u << 30));
-    const int n = _read(handle, file.bytes.data() + done, chunk);
+  ReadBounded(file, static_cast<size_t>(info.st_size), limit, [&](uint8_t* into, size_t room) {
+    const int n = _read(handle, into, static_cast<unsigned>(std::min<size_t>(room, 1u << 30)));
     if (n < 0) file.problem = Reason(errno);
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
+    return static_cast<long long>(n);
+  });
   _close(handle);
-  file.bytes.resize(done);
-  if (file.tooLarge || !file.problem.empty()) file.bytes = {};
   return file;
 }
 
