@@ -1,6 +1,6 @@
 #include "platform/sdl/video/picture_scaler.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace sb::sdl {
@@ -12,34 +12,109 @@ const uint32_t* Row(const SDL_Surface* s, int y) {
                                            static_cast<size_t>(y) * s->pitch);
 }
 
+// The first window position whose source position is at least `source`.
+int FirstOutput(int source, int fromSize, int placeSize) {
+  return static_cast<int>((int64_t{source} * placeSize + fromSize - 1) / fromSize);
+}
+
 }  // namespace
 
-bool PictureScaler::Scale(const SDL_Surface* from, SDL_Surface* to, const SDL_Rect& place) {
-  if (from->format->format != to->format->format || from->format->BytesPerPixel != 4 ||
-      place.x < 0 || place.y < 0 || place.w <= 0 || place.h <= 0 || place.x + place.w > to->w ||
-      place.y + place.h > to->h || from->w <= 0 || from->h <= 0) {
-    return false;
+bool PictureScaler::Fits(const SDL_Surface* from, const SDL_Surface* to,
+                         const SDL_Rect& place) const {
+  return from->format->format == to->format->format && from->format->BytesPerPixel == 4 &&
+         place.x >= 0 && place.y >= 0 && place.w > 0 && place.h > 0 && place.x + place.w <= to->w &&
+         place.y + place.h <= to->h && from->w > 0 && from->h > 0;
+}
+
+void PictureScaler::PrepareColumns(int fromW, int placeW) {
+  if (static_cast<int>(columns_.size()) == placeW && fromW_ == fromW) return;
+  columns_.resize(static_cast<size_t>(placeW));
+  for (int x = 0; x < placeW; ++x) {
+    columns_[static_cast<size_t>(x)] = static_cast<int>(int64_t{x} * fromW / placeW);
   }
-  if (static_cast<int>(columns_.size()) != place.w || fromW_ != from->w) {
-    columns_.resize(static_cast<size_t>(place.w));
-    for (int x = 0; x < place.w; ++x) {
-      columns_[static_cast<size_t>(x)] = static_cast<int>(int64_t{x} * from->w / place.w);
-    }
-    fromW_ = from->w;
-  }
+  fromW_ = fromW;
+}
+
+SDL_Rect PictureScaler::ScaleRegion(const SDL_Surface* from, SDL_Surface* to, const SDL_Rect& place,
+                                    int x0, int x1, int y0, int y1) {
+  const int outX0 = FirstOutput(x0, from->w, place.w);
+  const int outX1 = FirstOutput(x1, from->w, place.w);
+  const int outY0 = FirstOutput(y0, from->h, place.h);
+  const int outY1 = FirstOutput(y1, from->h, place.h);
+  const int* columns = columns_.data();
   int lastSource = -1;
   const uint32_t* lastRow = nullptr;
-  for (int y = 0; y < place.h; ++y) {
+  for (int y = outY0; y < outY1; ++y) {
     const int source = static_cast<int>(int64_t{y} * from->h / place.h);
     auto* out = const_cast<uint32_t*>(Row(to, place.y + y)) + place.x;
     if (source == lastSource) {
-      std::memcpy(out, lastRow, static_cast<size_t>(place.w) * 4);
+      std::memcpy(out + outX0, lastRow + outX0, static_cast<size_t>(outX1 - outX0) * 4);
+    } else if (place.w == from->w) {
+      std::memcpy(out + outX0, Row(from, source) + outX0, static_cast<size_t>(outX1 - outX0) * 4);
     } else {
       const uint32_t* in = Row(from, source);
-      for (int x = 0; x < place.w; ++x) out[x] = in[columns_[static_cast<size_t>(x)]];
+      for (int x = outX0; x < outX1; ++x) out[x] = in[columns[x]];
     }
     lastSource = source;
     lastRow = out;
+  }
+  return SDL_Rect{place.x + outX0, place.y + outY0, outX1 - outX0, outY1 - outY0};
+}
+
+void PictureScaler::FindChanges(const SDL_Surface* from, int y0, int y1, int& x0, int& x1) {
+  const int w = from->w;
+  x0 = w;
+  x1 = 0;
+  for (int y = y0; y < y1; ++y) {
+    const uint32_t* now = Row(from, y);
+    uint32_t* held = heldPixels_.data() + static_cast<size_t>(y) * w;
+    if (std::memcmp(now, held, static_cast<size_t>(w) * 4) == 0) continue;
+    int first = 0;
+    while (now[first] == held[first]) ++first;
+    int end = w;
+    while (now[end - 1] == held[end - 1]) --end;
+    std::memcpy(held + first, now + first, static_cast<size_t>(end - first) * 4);
+    x0 = std::min(x0, first);
+    x1 = std::max(x1, end);
+  }
+  if (x0 >= x1) x0 = x1 = 0;
+}
+
+bool PictureScaler::ScaleChanges(const SDL_Surface* from, SDL_Surface* to, const SDL_Rect& place,
+                                 std::vector<SDL_Rect>& changed) {
+  changed.clear();
+  if (!Fits(from, to, place)) return false;
+  PrepareColumns(from->w, place.w);
+  const bool same = held_ && heldTo_ == to->pixels && heldPitch_ == to->pitch &&
+                    heldW_ == from->w && heldH_ == from->h && SDL_RectEquals(&heldPlace_, &place);
+  if (!same) {
+    changed.push_back(ScaleRegion(from, to, place, 0, from->w, 0, from->h));
+    heldPixels_.resize(static_cast<size_t>(from->w) * from->h);
+    for (int y = 0; y < from->h; ++y) {
+      std::memcpy(heldPixels_.data() + static_cast<size_t>(y) * from->w, Row(from, y),
+                  static_cast<size_t>(from->w) * 4);
+    }
+    held_ = true;
+    heldTo_ = to->pixels;
+    heldPitch_ = to->pitch;
+    heldW_ = from->w;
+    heldH_ = from->h;
+    heldPlace_ = place;
+    return true;
+  }
+  for (int y0 = 0; y0 < from->h; y0 += kBand) {
+    const int y1 = std::min(from->h, y0 + kBand);
+    int x0 = 0, x1 = 0;
+    FindChanges(from, y0, y1, x0, x1);
+    if (x0 == x1) continue;
+    const SDL_Rect rect = ScaleRegion(from, to, place, x0, x1, y0, y1);
+    if (rect.w <= 0 || rect.h <= 0) continue;
+    SDL_Rect* last = changed.empty() ? nullptr : &changed.back();
+    if (last != nullptr && last->x == rect.x && last->w == rect.w && last->y + last->h == rect.y) {
+      last->h += rect.h;  // the band below with the same columns: one rectangle
+    } else {
+      changed.push_back(rect);
+    }
   }
   return true;
 }

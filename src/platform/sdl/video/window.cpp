@@ -268,26 +268,30 @@ void Video::PreparePicture() {
     if (out == nullptr) VideoFailed("showing the picture", "cannot draw into the game window");
     if (direct_ && out->pixels == picture_->pixels) {
       shownRect_ = SDL_Rect{0, 0, width_, height_};
+      changedRects_.assign(1, shownRect_);
+      scaler_.Forget();
       return;  // already there
     }
     UseOwnPixels(false);
     const SDL_Rect rect = LetterboxRect(out->w, out->h, width_, height_);
     if (!SDL_RectEquals(&rect, &shownRect_)) barsDrawn_ = false;
     shownRect_ = rect;
-    if (!barsDrawn_ && SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0)) != 0) {
-      VideoFailed("showing the picture", "cannot draw into the game window");
+    changedRects_.clear();
+    if (!barsDrawn_) {
+      scaler_.Forget();
+      if (SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0)) != 0) {
+        VideoFailed("showing the picture", "cannot draw into the game window");
+      }
     }
     if (rect.w <= 0 || rect.h <= 0) return;
+    if (scaler_.ScaleChanges(picture_, out, rect, changedRects_)) return;
+    // Another pixel format: SDL converts it, and the whole picture is shown.
     SDL_Rect place = rect;
-    int rc;
-    if (rect.w == width_ && rect.h == height_) {
-      rc = SDL_BlitSurface(picture_, nullptr, out, &place);
-    } else if (scaler_.Scale(picture_, out, place)) {
-      rc = 0;
-    } else {
-      rc = SDL_BlitScaled(picture_, nullptr, out, &place);
-    }
+    const int rc = rect.w == width_ && rect.h == height_
+                       ? SDL_BlitSurface(picture_, nullptr, out, &place)
+                       : SDL_BlitScaled(picture_, nullptr, out, &place);
     if (rc != 0) VideoFailed("showing the picture");
+    changedRects_.assign(1, rect);
     return;
   }
   int w = 0, h = 0;
@@ -307,8 +311,14 @@ void Video::PreparePicture() {
 void Video::ShowPicture() {
   if (window_ == nullptr || renderer_ == nullptr) return;
   if (picture_ != nullptr) {
-    const int rc = barsDrawn_ ? SDL_UpdateWindowSurfaceRects(window_, &shownRect_, 1)
-                              : SDL_UpdateWindowSurface(window_);
+    // Only what changed since the last frame, once the bars are shown.
+    int rc = 0;
+    if (!barsDrawn_) {
+      rc = SDL_UpdateWindowSurface(window_);
+    } else if (!changedRects_.empty()) {
+      rc = SDL_UpdateWindowSurfaceRects(window_, changedRects_.data(),
+                                        static_cast<int>(changedRects_.size()));
+    }
     if (rc != 0) VideoFailed("showing the picture");
     barsDrawn_ = true;
     return;

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/game_screen.h"
 #include "platform/sdl/canvas/canvas.h"
@@ -100,7 +101,8 @@ class Video {
   bool windowMayChange_ = true;
   int directW_ = 0, directH_ = 0;  // the window's size when drawing went into it
   SDL_Texture* target_ = nullptr;
-  SDL_Rect shownRect_{0, 0, 0, 0};  // where the picture went in the window
+  SDL_Rect shownRect_{0, 0, 0, 0};      // where the picture went in the window
+  std::vector<SDL_Rect> changedRects_;  // what of the window the next frame changes
   bool barsDrawn_ = false;
   PictureScaler scaler_;
   Canvas canvas_;
