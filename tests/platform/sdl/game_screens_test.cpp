@@ -13,19 +13,6 @@
 namespace sb::sdltest {
 namespace {
 
-// Pixels in the rectangle drawn over the black background (brighter than
-// 40 in any channel).
-int CountIn(const Screenshot& shot, int x0, int y0, int x1, int y1) {
-  int n = 0;
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      const uint32_t p = shot.At(x, y);
-      n += std::max({Red(p), Green(p), Blue(p)}) > 40;
-    }
-  }
-  return n;
-}
-
 class GameScreens : public GameTest {
  protected:
   void SetUp() override {
@@ -45,12 +32,12 @@ TEST_F(GameScreens, TheSelectionBoxFramesTheShownDesignsIcon) {
   const Screenshot shot(*platform_);
   // Design 1's cell is (60, 0); its 26-pixel icon ends at x 86, so the
   // box's right edge (x 88 to 91) is drawn by the box alone.
-  EXPECT_GT(CountIn(shot, 88, 0, 92, 32), 40);
+  EXPECT_GT(shot.Lit(88, 0, 92, 32), 40);
   // The same strip of design 5's cell holds nothing.
-  EXPECT_EQ(CountIn(shot, 328, 0, 332, 32), 0);
+  EXPECT_EQ(shot.Lit(328, 0, 332, 32), 0);
   // The icons of the grid and the three buttons are there.
-  EXPECT_GT(CountIn(shot, 0, 0, 900, 110), 3000);
-  EXPECT_GT(CountIn(shot, 0, 350, 548, 414), 20000);
+  EXPECT_GT(shot.Lit(0, 0, 900, 110), 3000);
+  EXPECT_GT(shot.Lit(0, 350, 548, 414), 20000);
 }
 
 TEST_F(GameScreens, AnIdleSelectionScreenIsDrawnAgainOnlyWhenSomethingOnItChanges) {
@@ -95,9 +82,9 @@ TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   form_->Renderme();
   const Screenshot empty(*platform_);
   // The player at the centre of the main view: 16 units of 300 across.
-  EXPECT_GT(CountIn(empty, 492, 364, 532, 404), 150);
+  EXPECT_GT(empty.Lit(492, 364, 532, 404), 150);
   // The cockpit panel from (872, 0), below the radar.
-  EXPECT_GT(CountIn(empty, 872, 140, 1024, 360), 0.3 * 152 * 220);
+  EXPECT_GT(empty.Lit(872, 140, 1024, 360), 0.3 * 152 * 220);
 
   // A craft 200 units to the player's +X shows on the radar to the left of
   // its centre (936, 64): 400 units each side over 128 pixels.
@@ -108,28 +95,6 @@ TEST_F(GameScreens, TheBattleFrameShowsThePlayerTheCockpitAndTheRadar) {
   EXPECT_GT(blip.Differing(empty, 896, 56, 912, 72), 4);
   EXPECT_EQ(blip.Differing(empty, 872, 0, 896, 128), 0);
   EXPECT_EQ(blip.Differing(empty, 912, 0, 1000, 128), 0);
-}
-
-TEST_F(GameScreens, TurnedCraftLookTheSameDrawnByThePlatformAsByTheRenderer) {
-  StartBattle();
-  // Craft of every size around the player at many headings, some close
-  // enough to fill much of the view, some across its edges.
-  for (int i = 1; i <= 50; ++i) {
-    Crafts[i].X = Crafts[0].X + static_cast<float>((i * 37) % 360 - 180);
-    Crafts[i].Y = Crafts[0].Y + static_cast<float>((i * 53) % 300 - 150);
-    Crafts[i].Heading = i * 0.61;
-  }
-  Crafts[0].Heading = 0.7;
-  sdl::Canvas& canvas = platform_->video().canvas();
-  form_->Renderme();
-  const Screenshot here(*platform_);
-  const uint64_t drawn = canvas.turnedQuadsDrawn();
-  EXPECT_GT(drawn, 20u);
-  canvas.DrawTurnedQuadsHere(false);
-  form_->Renderme();
-  const Screenshot byRenderer(*platform_);
-  EXPECT_EQ(canvas.turnedQuadsDrawn(), drawn);
-  EXPECT_EQ(here.Differing(byRenderer, 0, 0, 1024, 768), 0);
 }
 
 // The pointer turns about (532, 132): its tip is its pixel farthest from
@@ -236,9 +201,9 @@ TEST_F(GameScreens, TheControlsScreenDarkensThePictureAndFillsBothColumns) {
   // Text in every line of both columns, keys and actions.
   for (const overlay::Column& c : {overlay::kKeyboardColumn, overlay::kControllerColumn}) {
     const int y = overlay::kColumnsTop + overlay::kLineHeight;  // the first group's first line
-    EXPECT_GT(CountIn(shown, c.left, y, c.left + c.keysWidth, y + overlay::kLineHeight), 10);
-    EXPECT_GT(CountIn(shown, c.left + c.keysWidth, y, c.left + c.keysWidth + c.actionsWidth,
-                      y + overlay::kLineHeight),
+    EXPECT_GT(shown.Lit(c.left, y, c.left + c.keysWidth, y + overlay::kLineHeight), 10);
+    EXPECT_GT(shown.Lit(c.left + c.keysWidth, y, c.left + c.keysWidth + c.actionsWidth,
+                        y + overlay::kLineHeight),
               30);
   }
 }

@@ -70,7 +70,7 @@ TEST_F(RepeatedFrames, AWindowEventOrHalfASecondOfRepeatsDrawsTheFrameAgain) {
   exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
   exposed.window.windowID = SDL_GetWindowID(platform_->video().window());
   ASSERT_EQ(SDL_PushEvent(&exposed), 1) << SDL_GetError();
-  NoSink sink;
+  RecordingSink sink;
   platform_->window().Yield(sink);
   Frame(100);
   EXPECT_EQ(Repeated(), repeated) << "drawn after the window was uncovered";

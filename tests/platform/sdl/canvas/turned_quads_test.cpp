@@ -24,7 +24,8 @@ class TurnedQuads : public ScreenTest {
     screen_ = platform_->video().picture();
     ASSERT_NE(screen_, nullptr) << SDL_GetError();
     ASSERT_EQ(screen_->format->format, SDL_PIXELFORMAT_RGB888);
-    ASSERT_EQ(screen_->w, 1024);
+    ASSERT_EQ(screen_->w * screen_->h, 1024 * 768);
+    ASSERT_EQ(screen_->pitch, 1024 * 4);
   }
   void TearDown() override {
     for (SDL_Texture* t : textures_) SDL_DestroyTexture(t);
@@ -48,18 +49,11 @@ class TurnedQuads : public ScreenTest {
   }
 
   std::vector<uint32_t> ScreenPixels() const {
-    std::vector<uint32_t> out(static_cast<size_t>(screen_->w) * screen_->h);
-    for (int y = 0; y < screen_->h; ++y) {
-      std::memcpy(out.data() + static_cast<size_t>(y) * screen_->w,
-                  static_cast<uint8_t*>(screen_->pixels) + y * screen_->pitch, screen_->w * 4);
-    }
-    return out;
+    const auto* p = static_cast<const uint32_t*>(screen_->pixels);
+    return {p, p + 1024 * 768};
   }
   void SetScreen(const std::vector<uint32_t>& pixels) {
-    for (int y = 0; y < screen_->h; ++y) {
-      std::memcpy(static_cast<uint8_t*>(screen_->pixels) + y * screen_->pitch,
-                  pixels.data() + static_cast<size_t>(y) * screen_->w, screen_->w * 4);
-    }
+    std::memcpy(screen_->pixels, pixels.data(), pixels.size() * 4);
   }
 
   SDL_Renderer* renderer_ = nullptr;
