@@ -1,7 +1,5 @@
-// The battle's sound on the real mixer, rendered by the disk driver as fast
-// as it can: the battle tune's start and restart, and the headroom of the
-// mix. Everything is timed on the rendered sound's own timeline (mixed
-// sample frames), never by the clock.
+// The battle's sound on the real mixer (disk driver, faster than real time):
+// the battle tune's restart and the mix's headroom, timed in mixed frames.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,12 +43,7 @@ class BattleSound : public GameTest {
   void SetUp() override {
     UseDiskAudio("0");
     GameTest::SetUp();
-    form_->Intialize();
-    form_->DesignSTUFF();
-    form_->SelectionActive = true;
-    form_->SelectedDesign = 1;
-    form_->CheckWhichCraft();
-    form_->buildDisp();
+    form_->StartUp();
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // window start-up events
   }

@@ -1,6 +1,5 @@
-// Sound effects and music on the real mixer. The disk driver writes to
-// /dev/null faster than real time; a tap on the mixer's output captures what
-// was played. Durations are counted in mixed samples, not by the clock.
+// Sound effects and music on the real mixer (disk driver, faster than real
+// time), heard through a tap on its output and timed in mixed samples.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -44,6 +43,15 @@ class AudioTest : public ::testing::Test {
   void SetUp() override {
     UseDiskAudio("2");
     platform_ = MakePlatform(folder_.path().string());
+  }
+
+  // The half-second tune, loaded through a Windows path, with notification 9
+  // at its end.
+  SegmentRef HalfSecondTune() {
+    WriteHalfSecondTune(folder_.File("tune.mid"));
+    platform_->music().InitAudio(63, 7, 128);
+    platform_->music().SetNotificationHandle(9);
+    return platform_->music().LoadSegment(folder_.path().string() + "\\tune.mid");
   }
 
   // Plays the effect, stored at `rate`, once at the game's 10000 Hz to its end.
@@ -127,11 +135,8 @@ TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
 }
 
 TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
-  WriteHalfSecondTune(folder_.File("tune.mid"));
+  const SegmentRef tune = HalfSecondTune();
   Music& music = platform_->music();
-  music.InitAudio(63, 7, 128);
-  music.SetNotificationHandle(9);
-  const SegmentRef tune = music.LoadSegment(folder_.File("tune.mid"));
   OutputTap tap(platform_->audio());
   const auto loud = [&] { return tap.Taken().LoudFrames(100); };
   const auto frames = [&] { return tap.Taken().samples.size() / 2; };
@@ -163,13 +168,10 @@ TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
 }
 
 TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
-  WriteHalfSecondTune(folder_.File("tune.mid"));
+  const SegmentRef tune = HalfSecondTune();
   Music& music = platform_->music();
-  music.InitAudio(63, 7, 128);
   const std::string missing = FailureOf([&] { music.LoadSegment(folder_.File("x.mid")); });
   EXPECT_NE(missing.find(folder_.File("x.mid")), std::string::npos) << missing;
-  music.SetNotificationHandle(9);
-  const SegmentRef tune = music.LoadSegment(folder_.path().string() + "\\tune.mid");
   EXPECT_NEAR(dynamic_cast<sdl::SdlSegment&>(*tune).seconds(), 0.5, 1e-9);
   OutputTap tap(platform_->audio());
   RecordingSink sink;

@@ -1,7 +1,5 @@
 // The tunes as the Windows build plays them: rendered ahead of time by the
-// Linux synthesizer, then played as sample data. Run here on the real mixer
-// (disk driver, faster than real time); the output is captured by a tap and
-// timed in mixed frames.
+// synthesizer, played as sample data on the real mixer (disk driver).
 #include "platform/sdl/audio/rendered_tunes.h"
 
 #include <gtest/gtest.h>
@@ -44,13 +42,6 @@ class RenderedTunes : public ::testing::Test {
   ScratchFolder folder_;
   sdl::Mixer audio_{""};
 };
-
-TEST(RenderingOf, IsTheWaveFileBesideTheTune) {
-  using sdl::RenderedTunePlayer;
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("C:/Games/sb/Einswei.mid"), "C:/Games/sb/Einswei.wav");
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("C:\\sb.d\\Tune"), "C:\\sb.d\\Tune.wav");
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("/a.b/c.d.mid"), "/a.b/c.d.wav");
-}
 
 TEST_F(RenderedTunes, PlayExactlyOnceFromTheTopAndEndOnTheirLastFrame) {
   const std::vector<int16_t> ramp = Ramp(30000);

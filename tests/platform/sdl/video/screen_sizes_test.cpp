@@ -1,9 +1,7 @@
-// The game's own screens in windows of the sizes players have: what the
-// window shows must be the 1024 x 768 picture, scaled and letterboxed. Every
-// window pixel inside the picture must have the colour of the picture pixel
-// it scales from, or of one of that pixel's eight neighbours (scalers may
-// round a boundary either way); every pixel outside it must be black. A
-// missing blip, station or banner fails that at once.
+// The game's own screens in windows of the sizes players have: the window
+// shows the 1024 x 768 picture scaled and letterboxed, each pixel in the
+// colour of the picture pixel it scales from or of a neighbour (scalers may
+// round either way), black outside.
 #include <gtest/gtest.h>
 
 #include <string>
