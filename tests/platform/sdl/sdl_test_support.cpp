@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 namespace sb::sdltest {
 
@@ -26,11 +27,19 @@ ScratchFolder::ScratchFolder() {
   std::filesystem::create_directories(path_);
 }
 
-std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder) {
-  return std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder,
-                                                               .dataFolder = SB_TEST_DATA_DIR,
-                                                               .pacePresents = false,
-                                                               .settingsFile = ""});
+std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder,
+                                               SdlPlatformOptions options) {
+  options.programFolder = folder;
+  if (options.dataFolder.empty()) options.dataFolder = SB_TEST_DATA_DIR;
+  options.pacePresents = false;
+  if (!options.settingsFile) options.settingsFile = "";
+  return std::make_unique<sdl::SdlPlatform>(options);
+}
+
+void UseDiskAudio(const char* delay) {
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+  setenv("SDL_DISKAUDIODELAY", delay, 1);
 }
 
 Device& OpenScreen(sdl::SdlPlatform& platform) {
@@ -91,6 +100,11 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   ASSERT_TRUE(out.good()) << path;
 }
 
+std::vector<uint8_t> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::vector<SDL_Vertex> Quad(const std::array<float, 8>& xy) {
   const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
   std::vector<SDL_Vertex> quad;
@@ -119,6 +133,22 @@ OutputTap::OutputTap(sdl::Mixer& audio) : audio_(audio) {
 OutputTap::Sound OutputTap::Taken() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return sound_;
+}
+
+std::vector<int16_t> OutputTap::Sound::From(int64_t frame, size_t count) const {
+  std::vector<int16_t> out(count, 0);
+  for (size_t i = 0; i < count; ++i) {
+    const int64_t at = (frame - static_cast<int64_t>(first)) * 2 + static_cast<int64_t>(i);
+    if (at >= 0 && at < static_cast<int64_t>(samples.size())) out[i] = samples[size_t(at)];
+  }
+  return out;
+}
+
+int64_t OutputTap::Sound::LoudFrames(int loud) const {
+  int64_t n = 0;
+  for (size_t i = 0; i + 1 < samples.size(); i += 2)
+    n += std::abs(int{samples[i]}) > loud || std::abs(int{samples[i + 1]}) > loud;
+  return n;
 }
 
 int Peak(const std::vector<int16_t>& samples) {
@@ -154,6 +184,15 @@ int Screenshot::Differing(const Screenshot& other, int x0, int y0, int x1, int y
   int n = 0;
   for (int y = y0; y < (y1 < 0 ? height_ : y1); ++y) {
     for (int x = x0; x < (x1 < 0 ? width_ : x1); ++x) n += At(x, y) != other.At(x, y);
+  }
+  return n;
+}
+
+int Screenshot::Lit(int x0, int y0, int x1, int y1) const {
+  int n = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x)
+      n += std::max({Red(At(x, y)), Green(At(x, y)), Blue(At(x, y))}) > 40;
   }
   return n;
 }

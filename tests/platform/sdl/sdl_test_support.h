@@ -36,8 +36,21 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-// The platform reading game files from `folder`, with pacing off.
-std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder);
+// The platform reading game files from `folder`, with pacing off, no settings
+// file, and the fonts and sound font of `options.dataFolder` (the game's if empty).
+std::unique_ptr<sdl::SdlPlatform> MakePlatform(const std::string& folder,
+                                               SdlPlatformOptions options = {});
+
+// SDL's disk sound driver writing into nothing, `delay` ms between buffers
+// (faster than real time); each test is its own process.
+void UseDiskAudio(const char* delay);
+
+// Waits (up to 20 s) until `done` holds; false if it never did.
+template <typename F>
+bool WaitFor(F done) {
+  for (int i = 0; i < 20000 && !done(); ++i) SDL_Delay(1);
+  return done();
+}
 
 // Opens the 1024 x 768 screen.
 Device& OpenScreen(sdl::SdlPlatform& platform);
@@ -53,6 +66,7 @@ void WriteWav(const std::string& path, int rate, const std::vector<int16_t>& sam
 std::vector<uint8_t> MidiFile(uint16_t format, uint16_t ticksPerQuarter,
                               const std::vector<std::vector<uint8_t>>& tracks);
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> ReadFile(const std::string& path);
 
 inline int Red(uint32_t argb) {
   return (argb >> 16) & 0xFF;
@@ -78,6 +92,8 @@ class Screenshot {
   // Pixels of the rectangle x0..x1-1 by y0..y1-1 (all by default) that
   // differ from `other`'s.
   int Differing(const Screenshot& other, int x0 = 0, int y0 = 0, int x1 = -1, int y1 = -1) const;
+  // Pixels of that rectangle drawn over black (brighter than 40 in a channel).
+  int Lit(int x0, int y0, int x1, int y1) const;
   // Bounding box of pixels matching `pred` in rows y0 to y1 - 1 (all by default).
   template <typename Pred>
   Box Find(Pred pred, int y0 = 0, int y1 = -1) const {
@@ -112,6 +128,10 @@ class OutputTap {
   struct Sound {
     uint64_t first = 0;  // the mixer's frame count (FramesMixed) at samples[0]
     std::vector<int16_t> samples;
+    // `count` samples from the mixer's frame `frame` on (zeros outside).
+    std::vector<int16_t> From(int64_t frame, size_t count) const;
+    // Frames with a sample louder than `loud`.
+    int64_t LoudFrames(int loud) const;
   };
   // A copy of what was mixed so far.
   Sound Taken() const;
@@ -185,11 +205,13 @@ SDL_Event KeyEvent(SDL_Scancode scancode, bool down, Uint32 windowId = 0);
 // Pushes that event for the platform's window into SDL's queue.
 void PushKey(sdl::SdlPlatform& platform, SDL_Scancode scancode, bool down);
 
-// Takes the notifications of a yield and drops them.
-class NoSink : public NotificationSink {
+// Keeps the notifications of the yields it is given.
+class RecordingSink : public NotificationSink {
  public:
-  void DirectXEvent8_DXCallback(int32_t) override {}
-  void Form_Unload(int16_t) override {}
+  void DirectXEvent8_DXCallback(int32_t eventid) override { events.push_back(eventid); }
+  void Form_Unload(int16_t cancel) override { unloads.push_back(cancel); }
+  std::vector<int32_t> events;
+  std::vector<int16_t> unloads;
 };
 
 }  // namespace sb::sdltest

@@ -1,6 +1,5 @@
-// Sound effects and music on the real mixer. The disk driver writes to
-// /dev/null faster than real time; a tap on the mixer's output captures what
-// was played. Durations are counted in mixed samples, not by the clock.
+// Sound effects and music on the real mixer (disk driver, faster than real
+// time), heard through a tap on its output and timed in mixed samples.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,21 +38,20 @@ void WriteHalfSecondTune(const std::string& path) {
             MidiFile(0, 480, {{0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x83, 0x60, 0x80, 60, 0}}));
 }
 
-// Waits (bounded) until `done` holds; false if it never did.
-template <typename F>
-bool WaitFor(F done) {
-  for (int i = 0; i < 4000 && !done(); ++i) SDL_Delay(5);
-  return done();
-}
-
 class AudioTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Faster than real time, into nothing; each test is its own process.
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    setenv("SDL_DISKAUDIODELAY", "2", 1);
+    UseDiskAudio("2");
     platform_ = MakePlatform(folder_.path().string());
+  }
+
+  // The half-second tune, loaded through a Windows path, with notification 9
+  // at its end.
+  SegmentRef HalfSecondTune() {
+    WriteHalfSecondTune(folder_.File("tune.mid"));
+    platform_->music().InitAudio(63, 7, 128);
+    platform_->music().SetNotificationHandle(9);
+    return platform_->music().LoadSegment(folder_.path().string() + "\\tune.mid");
   }
 
   // Plays the effect, stored at `rate`, once at the game's 10000 Hz to its end.
@@ -75,67 +73,31 @@ class AudioTest : public ::testing::Test {
   std::unique_ptr<sdl::SdlPlatform> platform_;
 };
 
-TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondAndVolumeScalesThem) {
-  double seconds[2];
-  int peaks[2];
-  for (int i = 0; i < 2; ++i) {
+TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondScaledByVolumeAndMasterGain) {
+  // Volume in hundredths of a decibel (-6 dB is about half the amplitude).
+  const struct {
+    int32_t volume;
+    float gain;
+  } cases[] = {{0, 1}, {-600, 1}, {0, 0.25f}, {0, 0}};
+  int peaks[4];
+  for (int i = 0; i < 4; ++i) {
+    platform_->soundControl().SetMasterGain(cases[i].gain);
     OutputTap tap(platform_->audio());
-    // Volume in hundredths of a decibel: -6 dB is about half the amplitude.
-    PlayEffect(22050, Square(22050, 16000), i == 0 ? 0 : -600);
+    PlayEffect(22050, Square(22050, 16000), cases[i].volume);
     const std::vector<int16_t> played = tap.Taken().samples;
-    seconds[i] = SoundingSeconds(played);
     peaks[i] = Peak(played);
+    // One second as stored at 22050 samples a second lasts 2.205 s at 10000.
+    if (i == 0) {
+      EXPECT_NEAR(SoundingSeconds(played), 2.205, 0.02);
+    }
   }
-  // One second as stored at 22050 samples a second lasts 2.205 s at 10000.
-  EXPECT_NEAR(seconds[0], 2.205, 0.02);
   // At full volume an effect plays at the output's level, below full scale
   // (the resampled square overshoots its amplitude a little).
   EXPECT_GT(peaks[0], 12000 * sdl::Mixer::kHeadroom);
   EXPECT_LT(peaks[0], 16000 * 1.3 * sdl::Mixer::kHeadroom);
   EXPECT_NEAR(double(peaks[1]) / peaks[0], std::pow(10.0, -600 / 2000.0), 0.03);
-}
-
-class RecordingSink : public NotificationSink {
- public:
-  void DirectXEvent8_DXCallback(int32_t eventid) override { events.push_back(eventid); }
-  void Form_Unload(int16_t) override {}
-  std::vector<int32_t> events;
-};
-
-// Counts what the mixer puts out: every frame, and the frames with a sample
-// louder than `loud`.
-class FrameCount {
- public:
-  explicit FrameCount(sdl::Mixer& audio, int loud = 2000) : audio_(audio) {
-    audio_.SetOutputTap([this, loud](const Uint8* stream, int length) {
-      const auto* s = reinterpret_cast<const int16_t*>(stream);
-      for (int i = 0; i + 1 < length / 2; i += 2) {
-        ++frames_;
-        if (std::abs(int{s[i]}) > loud || std::abs(int{s[i + 1]}) > loud) ++loud_;
-      }
-    });
-  }
-  ~FrameCount() { audio_.SetOutputTap(nullptr); }
-  int64_t frames() const { return frames_; }
-  int64_t loud() const { return loud_; }
-
- private:
-  sdl::Mixer& audio_;
-  std::atomic<int64_t> frames_ = 0, loud_ = 0;
-};
-
-TEST_F(AudioTest, TheMasterGainScalesEverythingAndZeroSilencesIt) {
-  int peaks[3];
-  const float gains[3] = {1.0f, 0.25f, 0.0f};
-  for (int i = 0; i < 3; ++i) {
-    platform_->soundControl().SetMasterGain(gains[i]);
-    OutputTap tap(platform_->audio());
-    PlayEffect(10000, Square(5000, 16000));
-    peaks[i] = Peak(tap.Taken().samples);
-  }
-  EXPECT_GT(peaks[0], 5000);
-  EXPECT_NEAR(double(peaks[1]) / peaks[0], 0.25, 0.01);
-  EXPECT_EQ(peaks[2], 0);
+  EXPECT_NEAR(double(peaks[2]) / peaks[0], 0.25, 0.01);
+  EXPECT_EQ(peaks[3], 0);
   for (float bad : {-0.1f, 1.5f, std::nanf("")}) {
     EXPECT_NE(FailureOf([&] { platform_->soundControl().SetMasterGain(bad); }), "") << bad;
   }
@@ -151,49 +113,52 @@ TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
   const SoundRef fly = platform_->sound().CreateSoundBufferFromFile(folder_.File("fly.wav"));
   const int fireChannel = dynamic_cast<sdl::SdlSoundBuffer&>(*fire).channel();
   const int flyChannel = dynamic_cast<sdl::SdlSoundBuffer&>(*fly).channel();
-  FrameCount count(platform_->audio());
+  OutputTap tap(platform_->audio());
+  const auto loud = [&] { return tap.Taken().LoudFrames(2000); };
+  const auto frames = [&] { return tap.Taken().samples.size() / 2; };
   fire->Play(0);
   fly->Play(0);
-  ASSERT_TRUE(WaitFor([&] { return count.loud() > kOutputRate / 4; }));
+  ASSERT_TRUE(WaitFor([&] { return loud() > kOutputRate / 4; }));
   fly->Stop();  // the game's own stop: paused where it is
   platform_->soundControl().PauseAll(true);
   EXPECT_TRUE(Mix_Paused(fireChannel));
   // A second of output passes in silence.
-  const int64_t loudBefore = count.loud(), framesBefore = count.frames();
-  ASSERT_TRUE(WaitFor([&] { return count.frames() > framesBefore + kOutputRate; }));
-  EXPECT_LE(count.loud(), loudBefore + 2048);  // at most the buffer in flight
+  const int64_t loudBefore = loud();
+  const size_t framesBefore = frames();
+  ASSERT_TRUE(WaitFor([&] { return frames() > framesBefore + kOutputRate; }));
+  EXPECT_LE(loud(), loudBefore + 2048);  // at most the buffer in flight
   platform_->soundControl().PauseAll(false);
   ASSERT_TRUE(WaitFor([&] { return Mix_Playing(fireChannel) == 0; }));
   // The effect went on where it was: one second in all, not more.
-  EXPECT_NEAR(double(count.loud()) / kOutputRate, 1.0, 0.1);
+  EXPECT_NEAR(double(loud()) / kOutputRate, 1.0, 0.1);
   EXPECT_TRUE(Mix_Playing(flyChannel) && Mix_Paused(flyChannel)) << "a stopped effect resumed";
 }
 
 TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
-  WriteHalfSecondTune(folder_.File("tune.mid"));
+  const SegmentRef tune = HalfSecondTune();
   Music& music = platform_->music();
-  music.InitAudio(63, 7, 128);
-  music.SetNotificationHandle(9);
-  const SegmentRef tune = music.LoadSegment(folder_.File("tune.mid"));
-  FrameCount count(platform_->audio(), 100);
+  OutputTap tap(platform_->audio());
+  const auto loud = [&] { return tap.Taken().LoudFrames(100); };
+  const auto frames = [&] { return tap.Taken().samples.size() / 2; };
   RecordingSink sink;
   music.PlaySegmentEx(tune, kSegfDefault, 0);
   ASSERT_TRUE(WaitFor([&] {
     platform_->window().Yield(sink);
-    return count.loud() > kOutputRate / 10;
+    return loud() > kOutputRate / 10;
   }));
   platform_->soundControl().PauseAll(true);
   const uint64_t clock = platform_->audio().FramesMixed();
-  const int64_t framesBefore = count.frames(), loudBefore = count.loud();
+  const int64_t loudBefore = loud();
+  const size_t framesBefore = frames();
   // Two seconds of output, four times the tune's length: still playing.
   ASSERT_TRUE(WaitFor([&] {
     platform_->window().Yield(sink);
-    return count.frames() > framesBefore + 2 * kOutputRate;
+    return frames() > framesBefore + 2 * kOutputRate;
   }));
   EXPECT_TRUE(music.IsPlaying(tune));
   EXPECT_TRUE(sink.events.empty());
   EXPECT_LE(platform_->audio().FramesMixed(), clock + 2048);
-  EXPECT_LE(count.loud(), loudBefore + 2048);
+  EXPECT_LE(loud(), loudBefore + 2048);
   platform_->soundControl().PauseAll(false);
   ASSERT_TRUE(WaitFor([&] {
     platform_->window().Yield(sink);
@@ -203,13 +168,10 @@ TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
 }
 
 TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
-  WriteHalfSecondTune(folder_.File("tune.mid"));
+  const SegmentRef tune = HalfSecondTune();
   Music& music = platform_->music();
-  music.InitAudio(63, 7, 128);
   const std::string missing = FailureOf([&] { music.LoadSegment(folder_.File("x.mid")); });
   EXPECT_NE(missing.find(folder_.File("x.mid")), std::string::npos) << missing;
-  music.SetNotificationHandle(9);
-  const SegmentRef tune = music.LoadSegment(folder_.path().string() + "\\tune.mid");
   EXPECT_NEAR(dynamic_cast<sdl::SdlSegment&>(*tune).seconds(), 0.5, 1e-9);
   OutputTap tap(platform_->audio());
   RecordingSink sink;
@@ -305,16 +267,13 @@ TEST(AudioUnheard, ATimedDemoNeitherReadsTheSoundFontNorStartsTheSynthesizer) {
   ScratchFolder folder;
   WriteHalfSecondTune(folder.File("tune.mid"));
   auto platform =
-      std::make_unique<sdl::SdlPlatform>(SdlPlatformOptions{.programFolder = folder.path().string(),
-                                                            .dataFolder = folder.path().string(),
-                                                            .pacePresents = false,
-                                                            .sound = false});
+      MakePlatform(folder.path().string(), {.dataFolder = folder.path().string(), .sound = false});
   Music& music = platform->music();
   EXPECT_EQ(FailureOf([&] { music.InitAudio(63, 7, 128); }), "");
   const SegmentRef tune = music.LoadSegment(folder.File("tune.mid"));
   music.PlaySegmentEx(tune, kSegfDefault, 0);
   EXPECT_FALSE(music.IsPlaying(tune));
-  NoSink sink;
+  RecordingSink sink;
   for (int n = 0; n < 50; ++n) {
     ASSERT_EQ(FailureOf([&] { platform->window().Yield(sink); }), "") << "yield " << n;
     SDL_Delay(2);

@@ -1,17 +1,12 @@
 // The tunes as the Windows build plays them: rendered ahead of time by the
-// Linux synthesizer, then played as sample data. Run here on the real mixer
-// (disk driver, faster than real time); the output is captured by a tap and
-// timed in mixed frames.
+// synthesizer, played as sample data on the real mixer (disk driver).
 #include "platform/sdl/audio/rendered_tunes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <mutex>
 
 #include "platform/sdl/audio/midi_synth.h"
 #include "platform/sdl/audio/tune_render.h"
@@ -21,43 +16,6 @@ namespace sb::sdltest {
 namespace {
 
 constexpr int kRate = 44100;
-
-// Every sample the mixer puts out from now on, by mixed frame.
-class Recording {
- public:
-  explicit Recording(sdl::Mixer& audio) : audio_(audio) {
-    audio_.SetOutputTap([this](const Uint8* stream, int length) {
-      const auto* s = reinterpret_cast<const int16_t*>(stream);
-      std::lock_guard<std::mutex> lock(mutex_);
-      // The count already includes this buffer.
-      if (samples_.empty()) first_ = int64_t(audio_.FramesMixed()) - length / 4;
-      samples_.insert(samples_.end(), s, s + length / 2);
-    });
-  }
-  ~Recording() { audio_.SetOutputTap(nullptr); }
-  // `count` stereo samples from mixed frame `frame` on (zeros outside).
-  std::vector<int16_t> From(int64_t frame, size_t count) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    std::vector<int16_t> out(count, 0);
-    for (size_t i = 0; i < count; ++i) {
-      const int64_t at = (frame - first_) * 2 + int64_t(i);
-      if (at >= 0 && at < int64_t(samples_.size())) out[i] = samples_[size_t(at)];
-    }
-    return out;
-  }
-
- private:
-  sdl::Mixer& audio_;
-  std::mutex mutex_;
-  int64_t first_ = 0;
-  std::vector<int16_t> samples_;
-};
-
-template <typename F>
-bool WaitFor(F done) {
-  for (int i = 0; i < 20000 && !done(); ++i) SDL_Delay(1);
-  return done();
-}
 
 // A stereo ramp the test can recognise sample by sample.
 std::vector<int16_t> Ramp(int frames) {
@@ -72,9 +30,7 @@ std::vector<int16_t> Ramp(int frames) {
 class RenderedTunes : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    UseDiskAudio("0");
     audio_.Open();
   }
   std::string Write(const std::string& name, const std::vector<int16_t>& samples,
@@ -87,28 +43,21 @@ class RenderedTunes : public ::testing::Test {
   sdl::Mixer audio_{""};
 };
 
-TEST(RenderingOf, IsTheWaveFileBesideTheTune) {
-  using sdl::RenderedTunePlayer;
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("C:/Games/sb/Einswei.mid"), "C:/Games/sb/Einswei.wav");
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("C:\\sb.d\\Tune"), "C:\\sb.d\\Tune.wav");
-  EXPECT_EQ(RenderedTunePlayer::RenderingOf("/a.b/c.d.mid"), "/a.b/c.d.wav");
-}
-
 TEST_F(RenderedTunes, PlayExactlyOnceFromTheTopAndEndOnTheirLastFrame) {
   const std::vector<int16_t> ramp = Ramp(30000);
   Write("tune.wav", ramp);
   sdl::RenderedTunePlayer player(audio_);
   const sdl::LoadedTune tune = player.Load(folder_.File("tune.mid"));
   EXPECT_NEAR(tune.seconds, 30000.0 / kRate, 1e-9);
-  Recording recording(audio_);
+  OutputTap recording(audio_);
   for (int round = 0; round < 2; ++round) {
     player.Play(tune.data, "tune");
     ASSERT_TRUE(WaitFor([&] { return !player.Sounding(); }));
     const int64_t start = player.StartFrame();
     ASSERT_GE(start, 0);
     // Sample for sample, then silence: no gain, no resampling, no tail.
-    EXPECT_EQ(recording.From(start, ramp.size()), ramp) << "round " << round;
-    const std::vector<int16_t> after = recording.From(start + 30000, 2048);
+    EXPECT_EQ(recording.Taken().From(start, ramp.size()), ramp) << "round " << round;
+    const std::vector<int16_t> after = recording.Taken().From(start + 30000, 2048);
     EXPECT_EQ(after, std::vector<int16_t>(2048, 0)) << "round " << round;
   }
 }
@@ -117,18 +66,18 @@ TEST_F(RenderedTunes, StopSilencesAtOnceAndTheGainScalesTheSamples) {
   Write("tune.wav", std::vector<int16_t>(kRate * 20 * 2, 8000));
   sdl::RenderedTunePlayer player(audio_);
   const sdl::LoadedTune tune = player.Load(folder_.File("tune.mid"));
-  Recording recording(audio_);
+  OutputTap recording(audio_);
   player.SetGain(sdl::RenderedTunePlayer::kFullGain / 4);
   player.Play(tune.data, "tune");
   ASSERT_TRUE(WaitFor([&] {
     return player.StartFrame() >= 0 && audio_.FramesMixed() > uint64_t(player.StartFrame()) + 8;
   }));
-  EXPECT_EQ(recording.From(player.StartFrame(), 8), std::vector<int16_t>(8, 2000));
+  EXPECT_EQ(recording.Taken().From(player.StartFrame(), 8), std::vector<int16_t>(8, 2000));
   player.Stop();
   EXPECT_FALSE(player.Sounding());
   const uint64_t stopped = audio_.FramesMixed();
   ASSERT_TRUE(WaitFor([&] { return audio_.FramesMixed() > stopped + 8192; }));
-  EXPECT_EQ(recording.From(int64_t(stopped) + 4096, 4096), std::vector<int16_t>(4096, 0));
+  EXPECT_EQ(recording.Taken().From(int64_t(stopped) + 4096, 4096), std::vector<int16_t>(4096, 0));
 }
 
 TEST_F(RenderedTunes, AMissingOrForeignFileIsAFailedCallNamingIt) {
@@ -145,20 +94,13 @@ TEST_F(RenderedTunes, AMissingOrForeignFileIsAFailedCallNamingIt) {
   EXPECT_NE(FailureOf([&] { player.Load(folder_.File("junk.mid")); }), "");
 }
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The rendering of the battle tune against the live synthesizer playing the
 // MIDI file through the mixer: the same sound, from the same first sample.
 TEST(RenderedTune, TheBattleTuneRenderedSoundsAsTheSynthesizerPlaysIt) {
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-  setenv("SDL_DISKAUDIODELAY", "0", 1);
+  UseDiskAudio("0");
   const std::string data = SB_TEST_DATA_DIR;
   const std::string soundFont = data + "/soundfont/TimGM6mb.sf2";
-  const std::vector<uint8_t> midi = ReadBytes(data + "/Einswei.mid");
+  const std::vector<uint8_t> midi = ReadFile(data + "/Einswei.mid");
   ASSERT_FALSE(midi.empty());
   const sdl::RenderedTune rendered = sdl::RenderTune(midi, soundFont, kRate);
   ASSERT_EQ(rendered.error, "");
@@ -168,14 +110,14 @@ TEST(RenderedTune, TheBattleTuneRenderedSoundsAsTheSynthesizerPlaysIt) {
   sdl::Mixer live(soundFont);
   live.Open();
   sdl::MidiSynth synth(live);
-  Recording recording(live);
+  OutputTap recording(live);
   // Starts once the synthesizer has read its sound font.
   synth.Play(std::make_shared<std::vector<uint8_t>>(midi), "Einswei.mid");
   ASSERT_TRUE(WaitFor([&] {
     synth.FinishOpening();
     return synth.StartFrame() >= 0 && live.FramesMixed() > uint64_t(synth.StartFrame()) + frames;
   }));
-  const std::vector<int16_t> played = recording.From(synth.StartFrame(), frames * 2);
+  const std::vector<int16_t> played = recording.Taken().From(synth.StartFrame(), frames * 2);
   int maxDifference = 0;
   double energy = 0;
   for (size_t i = 0; i < frames * 2; ++i) {

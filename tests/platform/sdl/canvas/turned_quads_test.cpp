@@ -24,7 +24,8 @@ class TurnedQuads : public ScreenTest {
     screen_ = platform_->video().picture();
     ASSERT_NE(screen_, nullptr) << SDL_GetError();
     ASSERT_EQ(screen_->format->format, SDL_PIXELFORMAT_RGB888);
-    ASSERT_EQ(screen_->w, 1024);
+    ASSERT_EQ(screen_->w * screen_->h, 1024 * 768);
+    ASSERT_EQ(screen_->pitch, 1024 * 4);
   }
   void TearDown() override {
     for (SDL_Texture* t : textures_) SDL_DestroyTexture(t);
@@ -48,18 +49,11 @@ class TurnedQuads : public ScreenTest {
   }
 
   std::vector<uint32_t> ScreenPixels() const {
-    std::vector<uint32_t> out(static_cast<size_t>(screen_->w) * screen_->h);
-    for (int y = 0; y < screen_->h; ++y) {
-      std::memcpy(out.data() + static_cast<size_t>(y) * screen_->w,
-                  static_cast<uint8_t*>(screen_->pixels) + y * screen_->pitch, screen_->w * 4);
-    }
-    return out;
+    const auto* p = static_cast<const uint32_t*>(screen_->pixels);
+    return {p, p + 1024 * 768};
   }
   void SetScreen(const std::vector<uint32_t>& pixels) {
-    for (int y = 0; y < screen_->h; ++y) {
-      std::memcpy(static_cast<uint8_t*>(screen_->pixels) + y * screen_->pitch,
-                  pixels.data() + static_cast<size_t>(y) * screen_->w, screen_->w * 4);
-    }
+    std::memcpy(screen_->pixels, pixels.data(), pixels.size() * 4);
   }
 
   SDL_Renderer* renderer_ = nullptr;
@@ -137,27 +131,26 @@ TEST_F(TurnedQuads, LookExactlyAsTheSoftwareRendererDrawsThem) {
 TEST_F(TurnedQuads, UprightRectanglesAndOtherKindsAreLeftToTheRenderer) {
   SDL_Surface* picture = Picture(16, 16);
   const sdl::TurnedQuadTarget target{screen_, SDL_Rect{0, 0, 1024, 768}};
+  const auto here = [&](const std::vector<SDL_Vertex>& q, SDL_BlendMode b = SDL_BLENDMODE_BLEND) {
+    return sdl::IsTurnedQuad(q.data(), b, picture, target);
+  };
+  const std::vector<SDL_Vertex> turned = Quad({100, 100, 140, 120, 120, 160, 80, 140});
+  const auto changed = [&](auto change) {
+    std::vector<SDL_Vertex> q = turned;
+    change(q);
+    return q;
+  };
   // Upright, upright from another corner, turned by half a turn: copies.
-  EXPECT_FALSE(
-      sdl::IsTurnedQuad(Rectangle(10, 10, 40, 20).data(), SDL_BLENDMODE_BLEND, picture, target));
-  EXPECT_FALSE(sdl::IsTurnedQuad(Quad({50, 30, 10, 30, 10, 10, 50, 10}).data(), SDL_BLENDMODE_BLEND,
-                                 picture, target));
-  std::vector<SDL_Vertex> turned = Quad({100, 100, 140, 120, 120, 160, 80, 140});
-  EXPECT_TRUE(sdl::IsTurnedQuad(turned.data(), SDL_BLENDMODE_BLEND, picture, target));
+  EXPECT_FALSE(here(Rectangle(10, 10, 40, 20)));
+  EXPECT_FALSE(here(Quad({50, 30, 10, 30, 10, 10, 50, 10})));
+  EXPECT_TRUE(here(turned));
   // Other blends, corners of different colours, coordinates the renderer
   // refuses, corners far off: the renderer's.
-  EXPECT_FALSE(sdl::IsTurnedQuad(turned.data(), SDL_BLENDMODE_ADD, picture, target));
-  std::vector<SDL_Vertex> shaded = turned;
-  shaded[2].color.g = 3;
-  EXPECT_FALSE(sdl::IsTurnedQuad(shaded.data(), SDL_BLENDMODE_BLEND, picture, target));
-  std::vector<SDL_Vertex> outside = turned;
-  outside[1].tex_coord.x = 1.5f;
-  EXPECT_FALSE(sdl::IsTurnedQuad(outside.data(), SDL_BLENDMODE_BLEND, picture, target));
-  std::vector<SDL_Vertex> far = turned;
-  far[3].position.x = -1e6f;
-  EXPECT_FALSE(sdl::IsTurnedQuad(far.data(), SDL_BLENDMODE_BLEND, picture, target));
-  far[3].position.x = std::nanf("");
-  EXPECT_FALSE(sdl::IsTurnedQuad(far.data(), SDL_BLENDMODE_BLEND, picture, target));
+  EXPECT_FALSE(here(turned, SDL_BLENDMODE_ADD));
+  EXPECT_FALSE(here(changed([](auto& q) { q[2].color.g = 3; })));
+  EXPECT_FALSE(here(changed([](auto& q) { q[1].tex_coord.x = 1.5f; })));
+  EXPECT_FALSE(here(changed([](auto& q) { q[3].position.x = -1e6f; })));
+  EXPECT_FALSE(here(changed([](auto& q) { q[3].position.x = std::nanf(""); })));
 }
 
 }  // namespace

@@ -11,13 +11,6 @@ namespace {
 
 constexpr int32_t kKeyboardEvent = 7;
 
-class UnloadSink : public NotificationSink {
- public:
-  void DirectXEvent8_DXCallback(int32_t) override {}
-  void Form_Unload(int16_t cancel) override { unloads.push_back(cancel); }
-  std::vector<int16_t> unloads;
-};
-
 class InputTest : public ScreenTest {
  protected:
   void SetUp() override {
@@ -67,7 +60,7 @@ TEST_F(InputTest, EveryChangeOfAPassReachesTheGameOnce) {
 }
 
 TEST_F(InputTest, ClosingTheWindowUnloadsTheGameAtTheYield) {
-  UnloadSink sink;
+  RecordingSink sink;
   SDL_Event close{SDL_WINDOWEVENT};
   close.window.event = SDL_WINDOWEVENT_CLOSE;
   Push(close);

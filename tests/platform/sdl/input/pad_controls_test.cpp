@@ -68,25 +68,18 @@ TEST(PadControls, EveryControlHoldsItsKeyAndNoOtherControlHoldsAny) {
 }
 
 TEST(PadControls, AStickCountsPastAQuarterOfItsTravelAndLetsGoBelowAFifth) {
+  // The left stick's positions in turn, and the key each leaves held (0: none).
+  const std::pair<int, int> steps[] = {
+      {-(kAxisEngage - 1), 0},   {-kAxisEngage, keys::kA},
+      {-kAxisRelease, keys::kA},                       // back into the band: still held
+      {-(kAxisRelease - 1), 0},                        // under the release point
+      {kAxisRelease + 1000, 0},                        // into the band from rest: nothing
+      {kAxisFull, keys::kD},     {-32768, keys::kA}};  // a flick straight across
   PadState pad;
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -(kAxisEngage - 1));
-  EXPECT_TRUE(Held(pad).empty());
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -kAxisEngage);
-  EXPECT_EQ(Held(pad), std::vector<int>{keys::kA});
-  // Falling back into the band between release and engage keeps it held...
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -kAxisRelease);
-  EXPECT_EQ(Held(pad), std::vector<int>{keys::kA});
-  // ...until it is under the release point.
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -(kAxisRelease - 1));
-  EXPECT_TRUE(Held(pad).empty());
-  // Rising into the band from rest holds nothing.
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, kAxisRelease + 1000);
-  EXPECT_TRUE(Held(pad).empty());
-  // A flick straight across goes from one side to the other.
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, kAxisFull);
-  EXPECT_EQ(Held(pad), std::vector<int>{keys::kD});
-  pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, -32768);
-  EXPECT_EQ(Held(pad), std::vector<int>{keys::kA});
+  for (const auto& [value, key] : steps) {
+    pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, value);
+    EXPECT_EQ(Held(pad), key ? std::vector<int>{key} : std::vector<int>{}) << value;
+  }
 }
 
 TEST(PadControls, ADriftingStickOrTriggerNeverHoldsAKeyNorMovesTheCursor) {
@@ -109,46 +102,27 @@ TEST(PadControls, ADriftingStickOrTriggerNeverHoldsAKeyNorMovesTheCursor) {
   }
 }
 
-// One button change as the pads see it: the tap it gives, then the state.
-int Change(PadState& pad, SDL_GameControllerButton b, bool down) {
-  const int tap = pad.TapOf(b, down);
-  pad.SetButton(b, down);
-  return tap;
-}
-
 TEST(PadControls, StartOrBackAloneTapTheirKeyOnReleaseAndTogetherNothing) {
+  // Button changes in turn ("S+" Start pressed, "B-" Back released, "A" the
+  // A button), each with the tap it gives: P(ause), B(ack) or . (none).
+  const std::string script =
+      "S+. S-P B+. B-B "
+      "A+. S+. S-P A-. "                  // other buttons held meanwhile do not matter
+      "B+. S+. B-. S-. B+. S+. S-. B-. "  // together, released in either order: no tap
+      "B+. S+. S-. S+. S-. B-. "          // Start again while Back is still down
+      "S+. S+. S-P";                      // a repeated report of a held button
   PadState pad;
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, true), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, false), keys::kControllerBack);
-  // Other buttons held meanwhile do not matter.
-  Change(pad, SDL_CONTROLLER_BUTTON_A, true);
-  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_A, false), 0);
-
-  // Back, then Start, released in either order: the two together quit, and
-  // neither taps.
-  for (bool startFirst : {false, true}) {
-    Change(pad, SDL_CONTROLLER_BUTTON_BACK, true);
-    Change(pad, SDL_CONTROLLER_BUTTON_START, true);
-    const auto first = startFirst ? SDL_CONTROLLER_BUTTON_START : SDL_CONTROLLER_BUTTON_BACK;
-    const auto second = startFirst ? SDL_CONTROLLER_BUTTON_BACK : SDL_CONTROLLER_BUTTON_START;
-    EXPECT_EQ(Change(pad, first, false), 0);
-    EXPECT_EQ(Change(pad, second, false), 0);
+  for (size_t i = 0; i < script.size(); i += 4) {
+    const auto button = script[i] == 'S'   ? SDL_CONTROLLER_BUTTON_START
+                        : script[i] == 'B' ? SDL_CONTROLLER_BUTTON_BACK
+                                           : SDL_CONTROLLER_BUTTON_A;
+    const char tap = script[i + 2];
+    EXPECT_EQ(pad.TapOf(button, script[i + 1] == '+'), tap == 'P'   ? keys::kPause
+                                                       : tap == 'B' ? keys::kControllerBack
+                                                                    : 0)
+        << script.substr(0, i + 3);
+    pad.SetButton(button, script[i + 1] == '+');
   }
-  // Start pressed again while Back is still down from before: not alone.
-  Change(pad, SDL_CONTROLLER_BUTTON_BACK, true);
-  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_BACK, false), 0);
-  // A repeated report of a held button changes nothing.
-  Change(pad, SDL_CONTROLLER_BUTTON_START, true);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, true), 0);
-  EXPECT_EQ(Change(pad, SDL_CONTROLLER_BUTTON_START, false), keys::kPause);
 }
 
 }  // namespace
