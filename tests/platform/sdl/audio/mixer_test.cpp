@@ -105,10 +105,12 @@ TEST_F(AudioTest, EffectsPlayAtTenThousandSamplesASecondScaledByVolumeAndMasterG
 
 TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
   platform_->sound().SetCooperativeLevel(1);
-  WriteWav(folder_.File("fire.wav"), 10000, Square(10000, 16000));  // one second
+  // Ten seconds each, so that neither ends before the pause on a slow run
+  // (the disk driver plays some twenty times faster than real time).
+  WriteWav(folder_.File("fire.wav"), 10000, Square(100000, 16000));
   // Quiet enough to count as loud neither alone nor, in any phase, by
   // taking from the other.
-  WriteWav(folder_.File("fly.wav"), 10000, Square(10000, 4000));
+  WriteWav(folder_.File("fly.wav"), 10000, Square(100000, 4000));
   const SoundRef fire = platform_->sound().CreateSoundBufferFromFile(folder_.File("fire.wav"));
   const SoundRef fly = platform_->sound().CreateSoundBufferFromFile(folder_.File("fly.wav"));
   const int fireChannel = dynamic_cast<sdl::SdlSoundBuffer&>(*fire).channel();
@@ -129,8 +131,8 @@ TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
   EXPECT_LE(loud(), loudBefore + 2048);  // at most the buffer in flight
   platform_->soundControl().PauseAll(false);
   ASSERT_TRUE(WaitFor([&] { return Mix_Playing(fireChannel) == 0; }));
-  // The effect went on where it was: one second in all, not more.
-  EXPECT_NEAR(double(loud()) / kOutputRate, 1.0, 0.1);
+  // The effect went on where it was: ten seconds in all, not more.
+  EXPECT_NEAR(double(loud()) / kOutputRate, 10.0, 0.1);
   EXPECT_TRUE(Mix_Playing(flyChannel) && Mix_Paused(flyChannel)) << "a stopped effect resumed";
 }
 
