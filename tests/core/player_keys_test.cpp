@@ -74,8 +74,9 @@ struct Fixture : ::testing::Test {
 using Pause = Fixture;
 
 // P and Pause (a pad's Start) pause the battle, not the selection screen; a
-// frame lost while paused is drawn again; Escape still quits. The volume is
-// never touched: no settings file and the sound's level left alone.
+// frame lost while paused is drawn again; F1's controls hold the battle
+// alike; Escape still quits. The volume is never touched: no settings file
+// and the sound's level left alone.
 TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     Note(yield);
@@ -87,6 +88,8 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
     if (yield == 30) q.frameLost = true;
     if (yield == 31) q.frameLost = false;
     TapAt(q, yield, 40, keys::kPause);
+    TapAt(q, yield, 44, keys::kF1);     // the controls hold the battle too
+    TapAt(q, yield, 47, keys::kSpace);  // and any key closes them
     TapAt(q, yield, 50, keys::kP);
     if (yield == 56) q.PressKey(keys::kEscape);
   };
@@ -112,11 +115,15 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
     }
   }
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 42), "PAUSED"));
+  for (int y = 45; y <= 47; ++y) EXPECT_EQ(checks[y], checks[44]) << y;
+  EXPECT_NE(checks[49], checks[48]);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 45), "CONTROLS"));
 
-  // On, off, on again; none from the selection screen's Pause.
+  // The sound held and let go with the battle; not by the selection
+  // screen's Pause.
   std::vector<bool> paused;
   for (const Call* c : p.CallsNamed("Sound.PauseAll")) paused.push_back(c->paused);
-  EXPECT_EQ(paused, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(paused, (std::vector<bool>{true, false, true, false, true}));
 
   EXPECT_EQ(p.CallsNamed("Settings.Read").size(), 1u);
   EXPECT_TRUE(p.CallsNamed("Settings.Write").empty() &&
@@ -346,21 +353,6 @@ TEST_F(ControlsScreen, ShowsEveryControlUntilAnyKeyOrAClick) {
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 17), "CONTROLS"));
   EXPECT_TRUE(game.form->SelectionActive);  // Start was not clicked
   EXPECT_EQ(game.form->CraftCount, 0);
-}
-
-TEST_F(ControlsScreen, InBattleItHoldsTheBattleLikeAPause) {
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    Note(yield);
-    ClickStartAt(q, yield, kBattleStarts);
-    TapAt(q, yield, 10, keys::kF1);
-    TapAt(q, yield, 20, keys::kSpace);  // closes it
-    if (yield == 30) q.PressKey(keys::kEscape);
-  };
-  test::RunFormLoad(game);
-  for (int y = 11; y <= 20; ++y) EXPECT_EQ(checks[y], checks[10]) << y;
-  EXPECT_NE(checks[22], checks[21]);
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 11), "CONTROLS"));
-  EXPECT_EQ(p.CallsNamed("Sound.PauseAll").size(), 2u);
 }
 
 }  // namespace
