@@ -88,17 +88,13 @@ double NearestMultipleOfHalfPi(double k) {
   return x;
 }
 
-TEST(PortableMathAccuracy, SinAndCosOfHeadingsWithinSeven) {
-  golden::Bits bits(1);
-  Measure("headings within +-7", {kSin, kCos}, Draw(400000, [&] { return bits.Symmetric(7); }));
-}
-
 // Headings are never brought back into range: turning one way for a whole
 // battle winds them up to thousands of radians.
-TEST(PortableMathAccuracy, SinAndCosOfHeadingsWoundUpOverALongBattle) {
-  golden::Bits bits(2);
+TEST(PortableMathAccuracy, SinAndCosOfHeadingsEvenWoundUpOverALongBattle) {
+  golden::Bits bits(1), wound(2);
+  Measure("headings within +-7", {kSin, kCos}, Draw(400000, [&] { return bits.Symmetric(7); }));
   Measure("headings within +-8192", {kSin, kCos},
-          Draw(200000, [&] { return bits.Symmetric(8192); }));
+          Draw(200000, [&] { return wound.Symmetric(8192); }));
 }
 
 // Where x nearly cancels against k pi/2 the reduction must carry pi/2 far
@@ -142,17 +138,13 @@ TEST(PortableMathAccuracy, SinAndCosAroundTheirThresholds) {
           Draw(100000, [&] { return bits.WithExponent(1, 1022); }));
 }
 
-// The pilots aim along atan(dx/dy), the physics steers along atan(vx/vy).
-TEST(PortableMathAccuracy, AtanOfSlopes) {
-  golden::Bits bits(6);
+// The pilots aim along atan(dx/dy), the physics steers along atan(vx/vy); a
+// nearly level target or velocity gives a slope of any size.
+TEST(PortableMathAccuracy, AtanOfSlopesOfEverySize) {
+  golden::Bits bits(6), any(7);
   Measure("slopes within +-50", {kAtan}, Draw(300000, [&] { return bits.Symmetric(50); }));
   Measure("slopes within +-1", {kAtan}, Draw(100000, [&] { return bits.Symmetric(1); }));
-}
-
-// A nearly level target or velocity gives a slope of any size.
-TEST(PortableMathAccuracy, AtanOfEverySize) {
-  golden::Bits bits(7);
-  Measure("every finite double", {kAtan}, Draw(400000, [&] { return bits.WithExponent(0, 2046); }));
+  Measure("every finite double", {kAtan}, Draw(400000, [&] { return any.WithExponent(0, 2046); }));
 }
 
 // Each side of the table points j/32 and of the points half-way between
