@@ -38,7 +38,6 @@ TEST(CommandLine, OptionsTakeValuesSeparatedOrAfterAnEqualsSign) {
   EXPECT_EQ(p.options.playdemo, "--odd-name.sbd");
 
   EXPECT_EQ(Parse({"--timedemo=t.sbd", "--window"}).options.timedemo, "t.sbd");
-  EXPECT_TRUE(Parse({"--help", "--version"}).options.help);
   EXPECT_EQ(Parse({"--seed", "0"}).options.seed, 0u);
 
   // -h and -v mean exactly --help and --version.

@@ -77,15 +77,6 @@ TEST(FloatText, ShortestFormUpToSevenSignificantDigits) {
   EXPECT_EQ(FloatText(2.5f, ','), "2,5");
 }
 
-// Render states carry floats as their bits: a value conversion would turn
-// the point sizes into 0.
-TEST(FloatBits, IsTheBitPatternNotTheValue) {
-  EXPECT_EQ(Form1::FloatBits(0.03f), 0x3CF5C28F);  // the battle's point size
-  EXPECT_EQ(Form1::FloatBits(1.0f), 0x3F800000);
-  EXPECT_EQ(Form1::FloatBits(0.0f), 0);
-  EXPECT_EQ(Form1::FloatBits(-0.0f), std::numeric_limits<int32_t>::min());  // the sign alone
-}
-
 TEST(FloatStatus, DivisionByZeroIsAFloatingPointError) {
   volatile float zero = 0.0f;
   ClearFloatStatus();
