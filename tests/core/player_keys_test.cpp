@@ -69,8 +69,6 @@ struct Fixture : ::testing::Test {
   }
 };
 
-// ---- Pause ----
-
 using Pause = Fixture;
 
 // P and Pause (a pad's Start) pause the battle, not the selection screen; a
@@ -97,9 +95,7 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   EXPECT_EQ(end.kind, test::RunEnd::Exited);
   EXPECT_EQ(p.yields, 56);
 
-  // The pass ending at yield 20 ran; from 21 to 40 none did. The first held
-  // pass, and the one whose frame was lost, draw the frame once more with
-  // "PAUSED"; the others only show it again.
+  // Passes 21 to 40 held; the first and the lost one draw "PAUSED" again.
   EXPECT_NE(checks[19], checks[20]);
   EXPECT_NE(checks[41], checks[40]);
   for (int y = 21; y <= 40; ++y) {
@@ -119,8 +115,7 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   EXPECT_NE(checks[49], checks[48]);
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 45), "CONTROLS"));
 
-  // The sound held and let go with the battle; not by the selection
-  // screen's Pause.
+  // The sound held with the battle, not by the selection screen's Pause.
   std::vector<bool> paused;
   for (const Call* c : p.CallsNamed("Sound.PauseAll")) paused.push_back(c->paused);
   EXPECT_EQ(paused, (std::vector<bool>{true, false, true, false, true}));
@@ -131,8 +126,6 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   EXPECT_FALSE(p.settingsFile.has_value());
   EXPECT_EQ(warnings.str(), "");
 }
-
-// ---- A new battle ----
 
 using NewBattle = Fixture;
 
@@ -167,8 +160,7 @@ TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst
     other.form->FixedSeed = 777;
     other.platform.onYield = [&](int yield, HeadlessPlatform& q) {
       PickDesign3AndStart(q, yield);
-      // A key starts the battle tune on the selection screen, as it plays
-      // there after a battle.
+      // A key starts the tune on the selection screen, as after a battle.
       TapAt(q, yield, 5, keys::kA);
       if (yield == 33) q.PressKey(keys::kW);
       if (yield == 43) {
@@ -180,9 +172,8 @@ TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst
     freshFrames = FramesOf(other.platform, 34, 43);
   }
 
-  // Here: the same design, a first battle with another seed, fought for a
-  // while (the player's craft firing and turning, then destroyed), then F2,
-  // then Start.
+  // Here: a first battle with another seed, fought (firing, turning, then
+  // destroyed), then F2 and Start.
   game.form->FixedSeed = 5;
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     PickDesign3AndStart(q, yield);
@@ -237,8 +228,6 @@ TEST_F(NewBattle, APadsBackStartsOneOnlyOnceThePlayerIsDestroyedAndBattleClicksA
   };
   EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
 }
-
-// ---- Sound volume and the settings file ----
 
 using Volume = Fixture;
 
@@ -315,8 +304,6 @@ TEST(VolumeAtStartUp, AKeptLevelIsSetAndABadFileIsOneWarning) {
                                          "; the sound keeps its default settings\n");
   }
 }
-
-// ---- The controls screen ----
 
 using ControlsScreen = Fixture;
 

@@ -124,9 +124,8 @@ TEST(PortableMathAccuracy, SinAndCosOfHugeArguments) {
           Draw(150000, [&] { return bits.WithExponent(1023 + 20, 2046); }));
 }
 
-// Each side of every threshold in the functions: the tiny-argument
-// shortcuts, pi/4 (no reduction below), 2^20 (the long reduction above);
-// and values of every size below 1.
+// Each side of every threshold: the tiny-argument shortcuts, pi/4 (no
+// reduction below), 2^20 (the long reduction above); every size below 1.
 TEST(PortableMathAccuracy, SinAndCosAroundTheirThresholds) {
   std::vector<double> edges;
   for (const double edge : {0x1p-27, 0x1p-26, 0x1.921fb54442d18p-1, 0x1p20}) {
@@ -147,9 +146,8 @@ TEST(PortableMathAccuracy, AtanOfSlopesOfEverySize) {
   Measure("every finite double", {kAtan}, Draw(400000, [&] { return any.WithExponent(0, 2046); }));
 }
 
-// Each side of the table points j/32 and of the points half-way between
-// them, where the nearest table point changes, of their reciprocals, and of
-// 2^-27 and 2^53.
+// Each side of the table points j/32, of the midpoints between them, of
+// their reciprocals, and of 2^-27 and 2^53.
 TEST(PortableMathAccuracy, AtanAroundItsThresholds) {
   std::vector<double> edges;
   for (int half = 1; half <= 64; ++half) {
