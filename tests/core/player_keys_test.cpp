@@ -1,9 +1,9 @@
-// The player's additions on the headless platform: pause, a new battle, the
-// sound volume and its settings file, and the controls screen. Each is
-// driven through the real loops with scripted keys and mouse.
+// The player's additions through the real loops with scripted keys and
+// mouse: pause, a new battle, the volume and its settings file, the controls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
 #include "core/battle_hash.h"
@@ -19,9 +19,8 @@ using headless::Call;
 using headless::HeadlessPlatform;
 using test::Game;
 
-// Yields at which the selection screen is played: the cursor goes over
-// Start, and a click there is read by the pass ending at kBattleStarts, the
-// last before the battle. Battle pass k then ends at yield kBattleStarts + k.
+// A click on Start read by the pass ending at kBattleStarts, the last before
+// the battle: battle pass k ends at yield kBattleStarts + k.
 constexpr int kBattleStarts = 3;
 void ClickStartAt(HeadlessPlatform& p, int yield, int at) {
   if (yield == at - 2) p.MoveMouse(50, 380);
@@ -35,14 +34,12 @@ void TapAt(HeadlessPlatform& p, int yield, int at, int code) {
   if (yield == at + 1) p.ReleaseKey(code);
 }
 
-constexpr int kQ = 16;
-
 bool DrewText(const std::vector<Call>& calls, const std::string& text) {
   return std::any_of(calls.begin(), calls.end(),
                      [&](const Call& c) { return c.op == "DrawText" && c.s == text; });
 }
 
-// The calls of the pass ending at `yield`, and their names.
+// The calls of the pass ending at `yield`.
 std::vector<Call> CallsOfPassEndingAt(const HeadlessPlatform& p, int yield) {
   std::vector<Call> calls;
   int seen = 0;
@@ -55,11 +52,6 @@ std::vector<Call> CallsOfPassEndingAt(const HeadlessPlatform& p, int yield) {
     calls.push_back(c);
   }
   return calls;
-}
-std::vector<std::string> OpsOfPassEndingAt(const HeadlessPlatform& p, int yield) {
-  std::vector<std::string> ops;
-  for (const Call& c : CallsOfPassEndingAt(p, yield)) ops.push_back(c.op);
-  return ops;
 }
 
 struct Fixture : ::testing::Test {
@@ -77,13 +69,12 @@ struct Fixture : ::testing::Test {
   }
 };
 
-// ---- Pause ----
-
 using Pause = Fixture;
 
-// P pauses in battle, Pause (a pad's Start) too; on the selection screen
-// there is nothing to pause. A frame the platform lost while paused is drawn
-// again, and Escape still quits.
+// P and Pause (a pad's Start) pause the battle, not the selection screen; a
+// frame lost while paused is drawn again; F1's controls hold the battle
+// alike; Escape still quits. The volume is never touched: no settings file
+// and the sound's level left alone.
 TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     Note(yield);
@@ -95,6 +86,8 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
     if (yield == 30) q.frameLost = true;
     if (yield == 31) q.frameLost = false;
     TapAt(q, yield, 40, keys::kPause);
+    TapAt(q, yield, 44, keys::kF1);     // the controls hold the battle too
+    TapAt(q, yield, 47, keys::kSpace);  // and any key closes them
     TapAt(q, yield, 50, keys::kP);
     if (yield == 56) q.PressKey(keys::kEscape);
   };
@@ -102,35 +95,37 @@ TEST_F(Pause, HoldsTheBattleAndItsSoundAndShowsTheLastFrameUntilPressedAgain) {
   EXPECT_EQ(end.kind, test::RunEnd::Exited);
   EXPECT_EQ(p.yields, 56);
 
-  // The pass ending at yield 20 ran; from 21 to 40 none did.
+  // Passes 21 to 40 held; the first and the lost one draw "PAUSED" again.
   EXPECT_NE(checks[19], checks[20]);
-  for (int y = 21; y <= 40; ++y) EXPECT_EQ(checks[y], checks[20]) << y;
   EXPECT_NE(checks[41], checks[40]);
-
-  // The first held pass draws the frame once more with "PAUSED" over it;
-  // the others only show it again, but for the one whose frame was lost.
-  for (int y : {21, 31}) {
+  for (int y = 21; y <= 40; ++y) {
+    EXPECT_EQ(checks[y], checks[20]) << y;
     const auto drawn = CallsOfPassEndingAt(p, y);
-    EXPECT_TRUE(DrewText(drawn, "PAUSED")) << y;
-    EXPECT_EQ(
-        std::count_if(drawn.begin(), drawn.end(), [](const Call& c) { return c.op == "Present"; }),
-        1);
-  }
-  for (int y = 22; y <= 40; ++y) {
-    if (y == 31) continue;
-    EXPECT_EQ(OpsOfPassEndingAt(p, y), (std::vector<std::string>{"PresentAgain"})) << y;
+    if (y == 21 || y == 31) {
+      EXPECT_TRUE(DrewText(drawn, "PAUSED")) << y;
+      EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(),
+                              [](const Call& c) { return c.op == "Present"; }),
+                1);
+    } else {
+      EXPECT_TRUE(drawn.size() == 1 && drawn[0].op == "PresentAgain") << y;
+    }
   }
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 42), "PAUSED"));
+  for (int y = 45; y <= 47; ++y) EXPECT_EQ(checks[y], checks[44]) << y;
+  EXPECT_NE(checks[49], checks[48]);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 45), "CONTROLS"));
 
-  // On, off, on again; none from the selection screen's Pause.
-  const auto pauses = p.CallsNamed("Sound.PauseAll");
-  ASSERT_EQ(pauses.size(), 3u);
-  EXPECT_TRUE(pauses[0]->paused);
-  EXPECT_FALSE(pauses[1]->paused);
-  EXPECT_TRUE(pauses[2]->paused);
+  // The sound held with the battle, not by the selection screen's Pause.
+  std::vector<bool> paused;
+  for (const Call* c : p.CallsNamed("Sound.PauseAll")) paused.push_back(c->paused);
+  EXPECT_EQ(paused, (std::vector<bool>{true, false, true, false, true}));
+
+  EXPECT_EQ(p.CallsNamed("Settings.Read").size(), 1u);
+  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty() &&
+              p.CallsNamed("Sound.SetMasterGain").empty());
+  EXPECT_FALSE(p.settingsFile.has_value());
+  EXPECT_EQ(warnings.str(), "");
 }
-
-// ---- A new battle ----
 
 using NewBattle = Fixture;
 
@@ -156,38 +151,30 @@ void PickDesign3AndStart(HeadlessPlatform& q, int yield) {
   if (yield == 32) q.MouseButton(true);
 }
 
-struct BattleStart {
-  std::string frames;
-  uint64_t check = 0;
-};
-
 TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst) {
   // A fresh game: design 3, seed 777, ten passes with W held.
-  BattleStart fresh;
+  std::string freshFrames, againFrames;
+  uint64_t freshCheck = 0, againCheck = 0;
   {
     Game other;
     other.form->FixedSeed = 777;
     other.platform.onYield = [&](int yield, HeadlessPlatform& q) {
       PickDesign3AndStart(q, yield);
-      // A key starts the battle tune on the selection screen, as it plays
-      // there after a battle.
+      // A key starts the tune on the selection screen, as after a battle.
       TapAt(q, yield, 5, keys::kA);
       if (yield == 33) q.PressKey(keys::kW);
       if (yield == 43) {
-        fresh.check = BattleCheckValue(*other.form);
+        freshCheck = BattleCheckValue(*other.form);
         q.PressKey(keys::kEscape);
       }
     };
     test::RunFormLoad(other);
-    fresh.frames = FramesOf(other.platform, 34, 43);
+    freshFrames = FramesOf(other.platform, 34, 43);
   }
 
-  // Here: the same design, a first battle with another seed, fought for a
-  // while (the player's craft firing and turning, then destroyed), then F2,
-  // then Start.
+  // Here: a first battle with another seed, fought (firing, turning, then
+  // destroyed), then F2 and Start.
   game.form->FixedSeed = 5;
-  BattleStart again;
-  bool selectionSeen = false;
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     PickDesign3AndStart(q, yield);
     if (yield == 35) q.PressKey(keys::kSpace);
@@ -200,7 +187,7 @@ TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst
     TapAt(q, yield, 200, keys::kP);  // paused when leaving: the sound must go on again
     TapAt(q, yield, 202, keys::kF2);
     if (yield == 210) {
-      selectionSeen = game.form->SelectionActive && !game.form->BattleActive;
+      EXPECT_TRUE(game.form->SelectionActive && !game.form->BattleActive);
       EXPECT_EQ(game.form->SelectedDesign, 3);
       EXPECT_EQ(game.form->CraftCount, 0);
       game.form->FixedSeed = 777;
@@ -208,70 +195,41 @@ TEST_F(NewBattle, F2GoesBackToTheSelectionAndStartSetsUpABattleExactlyAsTheFirst
     if (yield == 212) q.MouseButton(true);  // the cursor is still over Start
     if (yield == 213) q.PressKey(keys::kW);
     if (yield == 223) {
-      again.check = BattleCheckValue(*game.form);
-      q.PressKey(keys::kEscape);
-    }
-  };
-  test::RunFormLoad(game);
-  EXPECT_TRUE(selectionSeen);
-  EXPECT_FALSE(p.soundPaused);
-  again.frames = FramesOf(p, 214, 223);
-  EXPECT_EQ(again.check, fresh.check);
-  EXPECT_TRUE(again.frames == fresh.frames) << "the new battle's first frames differ";
-}
-
-TEST_F(NewBattle, APadsBackStartsOneOnlyOnceThePlayerIsDestroyed) {
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    ClickStartAt(q, yield, kBattleStarts);
-    TapAt(q, yield, 10, keys::kControllerBack);  // alive: nothing
-    if (yield == 12) {
-      EXPECT_TRUE(game.form->BattleActive);
-      Crafts[0].Armour = 0;
-    }
-    TapAt(q, yield, 14, keys::kControllerBack);
-    if (yield == 16) {
-      EXPECT_TRUE(game.form->SelectionActive);
+      againCheck = BattleCheckValue(*game.form);
       q.PressKey(keys::kEscape);
     }
   };
   EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
+  EXPECT_FALSE(p.soundPaused);
+  againFrames = FramesOf(p, 214, 223);
+  EXPECT_EQ(againCheck, freshCheck);
+  EXPECT_TRUE(againFrames == freshFrames) << "the new battle's first frames differ";
 }
 
-TEST_F(NewBattle, ClicksMadeInTheBattleClickNothingOnTheSelectionScreen) {
-  // Clicks made in the battle wait in the mouse's buffer; they must not
-  // reach the Start button after F2.
+// A pad's Back starts a new battle only once the player is destroyed; clicks
+// made in the battle wait in the mouse's buffer and must not reach Start.
+TEST_F(NewBattle, APadsBackStartsOneOnlyOnceThePlayerIsDestroyedAndBattleClicksAreDropped) {
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     ClickStartAt(q, yield, kBattleStarts);
     if (yield == 10) {
       q.MouseButton(true);
       q.MouseButton(false);
     }
-    TapAt(q, yield, 12, keys::kF2);
+    TapAt(q, yield, 10, keys::kControllerBack);  // alive: nothing
+    if (yield == 12) {
+      EXPECT_TRUE(game.form->BattleActive);
+      Crafts[0].Armour = 0;
+    }
+    TapAt(q, yield, 14, keys::kControllerBack);
     if (yield == 20) {
-      EXPECT_TRUE(game.form->SelectionActive);
-      EXPECT_FALSE(game.form->BattleActive);
+      EXPECT_TRUE(game.form->SelectionActive && !game.form->BattleActive);
       q.PressKey(keys::kEscape);
     }
   };
   EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
 }
 
-// ---- Sound volume and the settings file ----
-
 using Volume = Fixture;
-
-TEST_F(Volume, APlayerWhoNeverChangesItFindsNoFileAndTheSoundUntouched) {
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    ClickStartAt(q, yield, kBattleStarts);
-    if (yield == 10) q.PressKey(keys::kEscape);
-  };
-  test::RunFormLoad(game);
-  EXPECT_EQ(p.CallsNamed("Settings.Read").size(), 1u);
-  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty());
-  EXPECT_TRUE(p.CallsNamed("Sound.SetMasterGain").empty());
-  EXPECT_FALSE(p.settingsFile.has_value());
-  EXPECT_EQ(warnings.str(), "");
-}
 
 TEST_F(Volume, KeysStepTheLevelMuteItAndKeepItOnlyWhenItChanges) {
   std::vector<float> gains;
@@ -297,74 +255,69 @@ TEST_F(Volume, KeysStepTheLevelMuteItAndKeepItOnlyWhenItChanges) {
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 9), "SOUND OFF"));
 }
 
-TEST_F(Volume, TheLevelDisappearsAfterItsTime) {
+// Shown for its time after each press; a file that cannot be written is one
+// warning, and the game goes on.
+TEST_F(Volume, TheLevelShowsForItsTimeAndAnUnwritableFileIsOneWarning) {
   p.tickStepPerYield = 100;
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    TapAt(q, yield, 2, keys::kMinus);
-    if (yield == 30) q.PressKey(keys::kEscape);
-  };
-  test::RunFormLoad(game);
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 7 / 8"));
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 16), "VOLUME 7 / 8"));
-  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 20), "VOLUME 7 / 8"));
-}
-
-TEST_F(Volume, AKeptLevelIsReadAtStartUp) {
-  p.settingsFile = "[sound]\nvolume = 2\nmuted = false\n";
-  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
-  test::RunFormLoad(game);
-  const auto gains = p.CallsNamed("Sound.SetMasterGain");
-  ASSERT_EQ(gains.size(), 1u);
-  EXPECT_EQ(gains[0]->gain, 4.0f / 64);
-  EXPECT_EQ(game.form->Player.Sound, (SoundSettings{2, false}));
-  EXPECT_TRUE(p.CallsNamed("Settings.Write").empty());
-  EXPECT_EQ(warnings.str(), "");
-}
-
-TEST_F(Volume, ADamagedOrUnreadableFileIsOneWarningAndTheDefaults) {
-  p.settingsFile = "[sound]\nvolume = loud\n";
-  p.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
-  test::RunFormLoad(game);
-  EXPECT_EQ(warnings.str(),
-            "spacebattle: warning: /headless/config/spacebattle/settings.ini is damaged (line 2: "
-            "volume must be a whole number from 0 to 8); the sound keeps its default settings\n");
-  EXPECT_TRUE(p.CallsNamed("Sound.SetMasterGain").empty());
-  EXPECT_EQ(game.form->Player.Sound, SoundSettings{});
-
-  Game other;
-  std::ostringstream otherWarnings;
-  other.form->Warnings = &otherWarnings;
-  other.platform.settingsReadProblem = "Permission denied";
-  other.platform.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
-  EXPECT_EQ(test::RunFormLoad(other).kind, test::RunEnd::Exited);
-  EXPECT_EQ(otherWarnings.str(),
-            "spacebattle: warning: cannot read /headless/config/spacebattle/settings.ini "
-            "(Permission denied); the sound keeps its default settings\n");
-}
-
-TEST_F(Volume, AFileThatCannotBeWrittenIsOneWarningAndTheGameGoesOn) {
   p.settingsWriteProblem = "Read-only file system";
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     TapAt(q, yield, 2, keys::kMinus);
     TapAt(q, yield, 4, keys::kMinus);
-    if (yield == 6) q.PressKey(keys::kEscape);
+    if (yield == 30) q.PressKey(keys::kEscape);
   };
   EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 7 / 8"));
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 18), "VOLUME 6 / 8"));
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 22), "VOLUME 6 / 8"));
   EXPECT_EQ(p.CallsNamed("Sound.SetMasterGain").size(), 2u);
   EXPECT_EQ(warnings.str(),
             "spacebattle: warning: cannot keep the sound settings in "
             "/headless/config/spacebattle/settings.ini: Read-only file system\n");
 }
 
-// ---- The controls screen ----
+// At start-up: a kept level is set; a damaged or unreadable file is one
+// warning and the defaults.
+TEST(VolumeAtStartUp, AKeptLevelIsSetAndABadFileIsOneWarning) {
+  const std::string file = "/headless/config/spacebattle/settings.ini";
+  const struct {
+    std::optional<std::string> text;
+    std::string readProblem, warning;
+  } cases[] = {{"[sound]\nvolume = 2\nmuted = false\n", "", ""},
+               {"[sound]\nvolume = loud\n", "",
+                file + " is damaged (line 2: volume must be a whole number from 0 to 8)"},
+               {std::nullopt, "Permission denied", "cannot read " + file + " (Permission denied)"}};
+  for (const auto& c : cases) {
+    Game g;
+    std::ostringstream warnings;
+    g.form->Warnings = &warnings;
+    g.platform.settingsFile = c.text;
+    g.platform.settingsReadProblem = c.readProblem;
+    g.platform.onYield = [](int, HeadlessPlatform& q) { q.PressKey(keys::kEscape); };
+    EXPECT_EQ(test::RunFormLoad(g).kind, test::RunEnd::Exited);
+    const bool kept = c.warning.empty();
+    EXPECT_EQ(g.form->Player.Sound, (kept ? SoundSettings{2, false} : SoundSettings{}));
+    const auto gains = g.platform.CallsNamed("Sound.SetMasterGain");
+    EXPECT_TRUE(kept ? gains.size() == 1 && gains[0]->gain == 4.0f / 64 : gains.empty());
+    EXPECT_TRUE(g.platform.CallsNamed("Settings.Write").empty());
+    EXPECT_EQ(warnings.str(), kept ? ""
+                                   : "spacebattle: warning: " + c.warning +
+                                         "; the sound keeps its default settings\n");
+  }
+}
 
 using ControlsScreen = Fixture;
 
-TEST_F(ControlsScreen, F1ShowsEveryControlUntilAnyKey) {
+// F1 or a pad's Back shows every control until any key, or a click that
+// clicks nothing under it.
+TEST_F(ControlsScreen, ShowsEveryControlUntilAnyKeyOrAClick) {
   p.onYield = [&](int yield, HeadlessPlatform& q) {
+    if (yield == 1) q.MoveMouse(50, 380);  // over Start
     TapAt(q, yield, 2, keys::kF1);
-    TapAt(q, yield, 6, kQ);
-    if (yield == 9) q.PressKey(keys::kEscape);
+    TapAt(q, yield, 6, 16);  // Q
+    TapAt(q, yield, 10, keys::kControllerBack);
+    if (yield == 13) q.MouseButton(true);
+    if (yield == 15) q.MouseButton(false);
+    if (yield == 20) q.PressKey(keys::kEscape);
   };
   test::RunFormLoad(game);
   const auto shown = CallsOfPassEndingAt(p, 4);
@@ -381,36 +334,10 @@ TEST_F(ControlsScreen, F1ShowsEveryControlUntilAnyKey) {
     return c.op == "DrawText" && c.s.rfind("Controls: ", 0) == 0;
   }));
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 8), "CONTROLS"));
-}
-
-TEST_F(ControlsScreen, AClickClosesItWithoutClickingWhatIsUnder) {
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    if (yield == 1) q.MoveMouse(50, 380);  // over Start
-    TapAt(q, yield, 2, keys::kControllerBack);
-    if (yield == 5) q.MouseButton(true);
-    if (yield == 7) q.MouseButton(false);
-    if (yield == 12) q.PressKey(keys::kEscape);
-  };
-  test::RunFormLoad(game);
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 7), "CONTROLS"));
-  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 9), "CONTROLS"));
+  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 15), "CONTROLS"));
+  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 17), "CONTROLS"));
   EXPECT_TRUE(game.form->SelectionActive);  // Start was not clicked
   EXPECT_EQ(game.form->CraftCount, 0);
-}
-
-TEST_F(ControlsScreen, InBattleItHoldsTheBattleLikeAPause) {
-  p.onYield = [&](int yield, HeadlessPlatform& q) {
-    Note(yield);
-    ClickStartAt(q, yield, kBattleStarts);
-    TapAt(q, yield, 10, keys::kF1);
-    TapAt(q, yield, 20, keys::kSpace);  // closes it
-    if (yield == 30) q.PressKey(keys::kEscape);
-  };
-  test::RunFormLoad(game);
-  for (int y = 11; y <= 20; ++y) EXPECT_EQ(checks[y], checks[10]) << y;
-  EXPECT_NE(checks[22], checks[21]);
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 11), "CONTROLS"));
-  EXPECT_EQ(p.CallsNamed("Sound.PauseAll").size(), 2u);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace sb {
 namespace {
 
@@ -39,27 +42,24 @@ TEST(SoundSettings, HandWrittenFilesAreTaken) {
 }
 
 TEST(SoundSettings, ADamagedFileGivesTheDefaultsAndNamesItsLine) {
-  const struct {
-    const char* text;
-    const char* problem;
-  } cases[] = {
-      {"[sound]\nvolume = 9\n", "line 4: volume must be a whole number from 0 to 8"},
-      {"[sound]\nvolume = -1\n", "line 4: volume must be a whole number from 0 to 8"},
-      {"[sound]\nvolume = 3.5\n", "line 4: volume must be a whole number from 0 to 8"},
-      {"[sound]\nvolume =\n", "line 4: volume must be a whole number from 0 to 8"},
-      {"[sound]\nvolume = 99999999999999999999\n",
-       "line 4: volume must be a whole number from 0 to 8"},
+  const std::string volume = "line 4: volume must be a whole number from 0 to 8";
+  const std::string section = "line 3: a section name needs its closing ]";
+  const std::pair<std::string, std::string> cases[] = {
+      {"[sound]\nvolume = 9\n", volume},
+      {"[sound]\nvolume = -1\n", volume},
+      {"[sound]\nvolume = 3.5\n", volume},
+      {"[sound]\nvolume =\n", volume},
+      {"[sound]\nvolume = 99999999999999999999\n", volume},
       {"[sound]\nmuted = yes\n", "line 4: muted must be true or false"},
-      {"[sound\nvolume = 2\n", "line 3: a section name needs its closing ]"},
-      {"[]\n", "line 3: a section name needs its closing ]"},
+      {"[sound\nvolume = 2\n", section},
+      {"[]\n", section},
       {"volume 2\n", "line 3: expected key = value"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, problem] : cases) {
     // A good line before the damage is dropped with the rest.
-    const ParsedSoundSettings p =
-        ParseSoundSettings(std::string("[sound]\nmuted = true\n") + c.text);
-    EXPECT_EQ(p.settings, SoundSettings{}) << c.text;
-    EXPECT_EQ(p.problem, c.problem) << c.text;
+    const ParsedSoundSettings p = ParseSoundSettings("[sound]\nmuted = true\n" + text);
+    EXPECT_EQ(p.settings, SoundSettings{}) << text;
+    EXPECT_EQ(p.problem, problem) << text;
   }
   EXPECT_EQ(ParseSoundSettings(std::string("[sound]\nvol\0ume = 2\n", 20)).problem,
             "line 2: not a text file");

@@ -1,5 +1,5 @@
-// The selection grid and the mouse: layout, hover test, cursor, arrows with
-// their cooldown, the Start button and the box.
+// The selection grid and the mouse: cursor, arrows with their cooldown, the
+// Start button and the box.
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
@@ -22,22 +22,6 @@ struct Selection : test::Game {
   Form1& f;
   headless::HeadlessPlatform& p;
 };
-
-TEST(SelectionGrid, MouseOverIsStrictOnEveryEdge) {
-  Selection s;
-  ScreenButton& left = s.f.LeftButton;  // 300..428 x 350..414
-  const struct {
-    float x, y;
-    bool over;
-  } cursors[] = {{300, 380, false}, {301, 351, true}, {427.9f, 413.9f, true}, {350, 414, false}};
-  for (const auto& c : cursors) {
-    s.f.MouseX = c.x;
-    s.f.MouseY = c.y;
-    left.Hovered = !c.over;
-    EXPECT_EQ(s.f.MouseOver(left), c.over ? 0xFFFFFFFFu : 0x9FFFFFFFu) << c.x << "," << c.y;
-    EXPECT_EQ(left.Hovered, c.over);
-  }
-}
 
 TEST(SelectionGrid, CursorAddsEveryMoveAndIsClampedOnceAfterThePass) {
   Selection s;

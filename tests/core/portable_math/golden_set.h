@@ -1,13 +1,8 @@
 // A fixed set of arguments for the portable sin, cos and atan, and a hash of
-// their results, bit for bit. Every build on every system must reproduce
-// kGoldenHash: it is how a build elsewhere (another compiler, another C
-// library, another operating system) shows that it computes exactly what
-// this one does. The value was computed once by the implementation itself
-// (GCC 12, x86-64 Linux) after it had passed the accuracy tests; it changes
-// only if the functions' results change.
-//
-// The arguments come from a generator of our own rather than <random>'s
-// distributions, whose output differs between standard libraries.
+// their results bit for bit: every build on every system must reproduce
+// kGoldenHash (computed once by GCC 12 on x86-64 Linux after the accuracy
+// tests passed). The arguments come from a generator of our own, as
+// <random>'s distributions differ between standard libraries.
 #pragma once
 
 #include <bit>
@@ -61,10 +56,9 @@ class Fnv1a {
   uint64_t hash_ = 0xcbf29ce484222325ull;
 };
 
-// Six kinds of argument, kArgumentsPerKind of each, every one through all
-// three functions: headings within +-7, headings grown to +-5000, angles
-// near multiples of pi/2, doubles of every size (the far range of the angle
-// reduction and of atan), slopes within +-50, and tiny values.
+// Six kinds of argument through all three functions: headings within +-7
+// and grown to +-5000, angles near k pi/2, doubles of every size, slopes
+// within +-50, and tiny values.
 inline uint64_t GoldenHash() {
   Bits bits(20240607);
   Fnv1a hash;

@@ -58,7 +58,7 @@ TEST(PortableMathTables, HalfPiAndItsPieces) {
   EXPECT_LT(std::fabs(mpfr_get_d(half_pi.v, MPFR_RNDN)), 0x1p-150);
 }
 
-TEST(PortableMathTables, TaylorCoefficients) {
+TEST(PortableMathTables, SeriesCoefficientsAndAtanTablePoints) {
   Big factorial, v;
   mpfr_set_ui(factorial.v, 1, MPFR_RNDN);
   for (int n = 0; n < static_cast<int>(kTaylorSinCos.size()); ++n) {
@@ -72,10 +72,6 @@ TEST(PortableMathTables, TaylorCoefficients) {
     mpfr_div_ui(v.v, v.v, static_cast<unsigned long>(2 * k + 1), MPFR_RNDN);
     ExpectDoubleDouble(v, kAtanSeries[static_cast<size_t>(k - 1)], "1/(2k+1)", k);
   }
-}
-
-TEST(PortableMathTables, AtanOfTheTablePoints) {
-  Big v;
   for (int j = 0; j < static_cast<int>(kAtanOf32nds.size()); ++j) {
     mpfr_set_ui(v.v, static_cast<unsigned long>(j), MPFR_RNDN);
     mpfr_div_ui(v.v, v.v, 32, MPFR_RNDN);
