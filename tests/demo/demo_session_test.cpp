@@ -166,7 +166,7 @@ class DemoSession : public ::testing::Test {
                             std::to_string(getpid()) + ".sbd";
 };
 
-TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameState) {
+TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameStateAndAChangedOneDepartsWhereItDiffers) {
   const Demo d = Recorded(PlayScript(400));
   EXPECT_EQ(d.seed, kSeed);
   EXPECT_EQ(d.design, 3);
@@ -175,36 +175,16 @@ TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameState) {
   EXPECT_EQ(d.checks.size(), d.passes() / 60 + 1);
   EXPECT_GT(d.keyRuns().size(), 50u);
 
-  const Outcome r = PlayBack(d);
+  Outcome r = PlayBack(d);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.shown, d.passes());
   EXPECT_FALSE(r.departed);
-}
 
-TEST_F(DemoSession, AClosedWindowStillWritesTheDemoAndKeysOtherThanEscapeAreIgnored) {
-  const Demo d = Recorded(PlayScript(300, true));
-  EXPECT_EQ(d.passes(), 300u - 43u);  // the close ends the battle at that yield
-  // Keys pressed during playback change nothing; the demo's keys rule.
-  const Outcome r = PlayBack(d, [](int yield, headless::HeadlessPlatform& q) {
-    if (yield == 30) q.PressKey(keys::kW), q.PressKey(keys::kSpace), q.PressKey(keys::kN);
-  });
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.status, 0);
-
-  // Escape ends the show early, with status 0.
-  const Outcome early = PlayBack(d, [](int yield, headless::HeadlessPlatform& q) {
-    if (yield == 100) q.PressKey(keys::kEscape);
-  });
-  EXPECT_EQ(early.status, 0);
-  EXPECT_EQ(early.shown, 101u);
-}
-
-TEST_F(DemoSession, ADepartureIsReportedAtTheFirstCheckThatDiffers) {
-  const Demo d = Recorded(PlayScript(400));
+  // Changed, it departs at the first check that differs.
   Demo changed = d;
   changed.checks[1] ^= 1;  // the check after pass 120
-  Outcome r = PlayBack(changed);
+  r = PlayBack(changed);
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.departed);
   EXPECT_EQ(r.shown, 120u);
@@ -230,6 +210,24 @@ TEST_F(DemoSession, ADepartureIsReportedAtTheFirstCheckThatDiffers) {
   changed.checks[0] ^= 1;
   EXPECT_EQ(PlayBack(changed).err,
             Problem("the battle departed from the recording at pass 60 (the first check)"));
+}
+
+TEST_F(DemoSession, AClosedWindowStillWritesTheDemoAndKeysOtherThanEscapeAreIgnored) {
+  const Demo d = Recorded(PlayScript(300, true));
+  EXPECT_EQ(d.passes(), 300u - 43u);  // the close ends the battle at that yield
+  // Keys pressed during playback change nothing; the demo's keys rule.
+  const Outcome r = PlayBack(d, [](int yield, headless::HeadlessPlatform& q) {
+    if (yield == 30) q.PressKey(keys::kW), q.PressKey(keys::kSpace), q.PressKey(keys::kN);
+  });
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.status, 0);
+
+  // Escape ends the show early, with status 0.
+  const Outcome early = PlayBack(d, [](int yield, headless::HeadlessPlatform& q) {
+    if (yield == 100) q.PressKey(keys::kEscape);
+  });
+  EXPECT_EQ(early.status, 0);
+  EXPECT_EQ(early.shown, 101u);
 }
 
 TEST_F(DemoSession, ADemoOfNoPassesChecksTheBattleAsItIsSetUp) {
