@@ -1,5 +1,6 @@
-// The computer pilots: bearing, steering, the fire decision and who is
-// piloted at all.
+// The computer pilots' edges that recorded battles do not reach: the fire
+// decision's box and target choice in scan mode. Bearing, steering and the
+// frolic pilots change every recorded battle (replay hash, demos).
 #include <gtest/gtest.h>
 
 #include "support/battle_fixture.h"
@@ -28,55 +29,53 @@ struct Hunt : Arena {
   int16_t hunter = 0, prey = 0;
 };
 
-TEST(Bearing, PointsAtTheTargetJumpsAcrossTheMinusXLineAndIgnoresALevelTarget) {
+TEST(FireDecision, FiresOnlyStrictlyInsideTheTargetsBox) {
   Hunt h;
   Craft& c = Crafts[h.hunter];
-  // Ahead and to +X, behind and to -X, then either side of the -X line:
-  // nearly a full turn apart.
-  const float cases[][3] = {{50, -50, kPi / 4},
-                            {-50, 50, 5 * kPi / 4},
-                            {-50, -1e-3f, -kPi / 2},
-                            {-50, 1e-3f, 3 * kPi / 2}};
-  for (const auto& k : cases) {
-    h.Place(k[0], k[1]);
-    h.form->AI();
-    EXPECT_NEAR(c.DesiredHeading, k[2], 1e-4) << k[0] << ", " << k[1];
-  }
-  const float before = c.DesiredHeading;
-  h.Place(500, c.Y);
-  h.form->AI();
-  EXPECT_EQ(c.DesiredHeading, before);
-}
-
-TEST(Steering, CombatPilotsTurnAtTheirRateAndTheTurretByHalfARadian) {
-  Hunt h;
-  Craft& c = Crafts[h.hunter];
-  h.Place(50, 0.001f);  // bearing nearly pi/2
-  h.form->AI();
-  EXPECT_DOUBLE_EQ(c.Heading, 2.5f / 20.0f);  // TurnRate / 20
-  EXPECT_EQ(c.TurretAngle, 0.5);
-  for (int n = 0; n < 4; ++n) h.form->AI();  // 2.0 would overshoot: stepped back
-  EXPECT_EQ(c.TurretAngle, 1.5);
-}
-
-TEST(FireDecision, FiresOnlyInsideTheBoxAndWithinARadianOfLastStepsBearing) {
-  Hunt h;
-  Craft& c = Crafts[h.hunter];
-  c.DesiredHeading = 2;  // a stale bearing: the decision uses last step's
-  h.form->AI();
-  EXPECT_FALSE(c.Firing);
-  h.form->AI();
-  EXPECT_TRUE(c.Firing);
-
-  // The box is 5 x WeaponRange = 100 on each side, strictly. Nothing here
-  // clears Firing: the physics step does when a shot leaves.
-  c.Firing = false;
+  // The box is 5 x WeaponRange = 100 on each side. Nothing here clears
+  // Firing: the physics step does when a shot leaves.
   h.Place(0, -100);
   h.form->AI();
+  h.form->AI();  // the hull now points within a radian of the bearing
   EXPECT_FALSE(c.Firing);
   h.Place(0, -99.5f);
   h.form->AI();
   EXPECT_TRUE(c.Firing);
+}
+
+// Entries 0 to 50 filled: even entries Human "Strike", odd entries Drone
+// "Aqua", all far from the origin unless a test moves them.
+struct Crowd : Arena {
+  Crowd() {
+    for (int i = 0; i <= 50; ++i) {
+      Spawn(i % 2 == 0 ? "Strike" : "Aqua", 5000.0f + 100 * i, 5000);
+    }
+  }
+};
+
+TEST(ScanMode, TakesTheHighestNumberedLivingEnemyWithinTwiceTheRange) {
+  Crowd c;
+  Craft& me = Crafts[10];  // Human, WeaponRange 20: box of 40
+  me.X = me.Y = 0;
+  me.Target = 3;
+  c.form->NextTarget(10, 0);
+  EXPECT_EQ(me.Target, 3) << "nothing near: unchanged";
+
+  auto place = [](int i, float x, float y) {
+    Crafts[i].X = x;
+    Crafts[i].Y = y;
+  };
+  place(11, 39.5f, 0);
+  place(13, 0, -39);
+  place(15, 40, 0);   // on the edge: strictly outside
+  place(12, 10, 10);  // a friend
+  place(17, -5, 5);   // destroyed
+  Crafts[17].Armour = 0;
+  c.form->NextTarget(10, 0);
+  EXPECT_EQ(me.Target, 13);
+  place(13, 9000, 9000);
+  c.form->NextTarget(10, 0);
+  EXPECT_EQ(me.Target, 11);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 // value here in the same commit.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 
 #include "battle/battle_harness.h"
@@ -46,9 +45,7 @@ TEST(Replay, AFixedSeedAndKeyScriptGiveTheCommittedBattle) {
   // Thrust, turns, boost, fire, N, C, comma, period and both turret keys
   // all take part.
   EXPECT_EQ(first.keysUsed.size(), std::size(keys::kBattleKeys));
-  char hex[32];
-  std::snprintf(hex, sizeof hex, "0x%016llxull", static_cast<unsigned long long>(first.hash));
-  EXPECT_EQ(first.hash, kExpectedHash) << "battle hash is now " << hex;
+  EXPECT_EQ(first.hash, kExpectedHash) << "battle hash is now 0x" << std::hex << first.hash;
 
   // Nothing carries over from one run to the next in the same process.
   EXPECT_EQ(Replay(kReplaySeed, kReplayPasses).hash, first.hash);

@@ -17,7 +17,7 @@ size_t Count(const std::string& text, const std::string& what) {
   return n;
 }
 
-TEST(Trace, NumbersUseTheShortestFormOfTheirOwnWidth) {
+TEST(Trace, NumbersUseTheShortestFormOfTheirOwnWidthAndALineHoldsEveryCraft) {
   harness::JsonLine j;
   j.Open('[');
   j.Number(0.1f);
@@ -27,9 +27,8 @@ TEST(Trace, NumbersUseTheShortestFormOfTheirOwnWidth) {
   j.Bool(true);
   j.Close(']');
   EXPECT_EQ(j.text(), "[0.1,0.10000000149011612,\"nan\",\"a\\\"b\\\\c\\n\",true]");
-}
 
-TEST(Trace, ALineHoldsThePassKeysDrawsAndFiftyOneCraft) {
+  // A line: the pass, the keys held, the random draws and fifty-one craft.
   std::vector<double> draws;
   harness::BattleRun run(8, 4, false, &draws);  // Mertlyn: a turret craft
   run.form->KeyDown[keys::kSpace] = run.form->KeyDown[keys::kRight] = true;

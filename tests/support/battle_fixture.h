@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "core/angles.h"
-#include "core/key_codes.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -18,7 +16,6 @@ struct Arena : Game {
   int16_t Spawn(const std::string& name, float x, float y);
   // Physics only, `steps` times.
   void Step(int steps = 1);
-  void Hold(int key, bool held = true) { form->KeyDown[key] = held; }
 };
 
 }  // namespace sb::test

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sbtest {
@@ -21,42 +22,26 @@ inline const std::vector<NamedPicture> kSharedPictures = {
     {"star.bmp", 16, 16},       {"bullet.bmp", 32, 32},   {"point.bmp", 64, 64},
 };
 
-// One entry per distinct texture file of the design catalogue, then the planets.
-inline const std::vector<NamedPicture> kSubjectPictures = {
-    {"player.bmp", 32, 32},
-    {"spaceman.bmp", 32, 32},
-    {"aqua.bmp", 32, 32},
-    {"mertlyn.bmp", 32, 32},
-    {"Luna_player.bmp", 32, 32},
-    {"Dark_mertlyn.bmp", 32, 32},
-    {"swipe.bmp", 32, 32},
-    {"stagg.bmp", 32, 32},
-    {"dode.bmp", 32, 32},
-    {"zerab.bmp", 32, 32},
-    {"fox.bmp", 32, 32},
-    {"guard.bmp", 32, 32},
-    {"veebee.bmp", 32, 32},
-    {"rustark.bmp", 32, 32},
-    {"Frork.bmp", 32, 32},
-    {"jar.bmp", 32, 32},
-    {"zoob.bmp", 32, 32},
-    {"eyeborg.bmp", 32, 32},
-    {"leays.bmp", 32, 32},
-    {"saga.bmp", 32, 32},
-    {"MR6.bmp", 64, 64},
-    {"passa.bmp", 32, 32},
-    {"ant.bmp", 32, 32},
-    {"flyby.bmp", 32, 32},
-    {"haze.bmp", 32, 32},
-    {"vatdekrap.bmp", 64, 64},
-    {"cerrvent.bmp", 32, 32},
-    {"darkcruise.bmp", 128, 128},
-    {"space-station.bmp", 256, 256},
-    {"zoltar.bmp", 128, 128},
-    {"planetmoo.bmp", 128, 128},
-    {"planetcow.bmp", 128, 128},
-    {"planetmasacre.bmp", 128, 128},
-};
+// One entry per distinct texture file of the design catalogue, then the
+// planets; all square, listed by side.
+inline const std::vector<NamedPicture> kSubjectPictures = [] {
+  const std::pair<int, std::vector<std::string>> bySide[] = {
+      {32, {"player.bmp",       "spaceman.bmp", "aqua.bmp",    "mertlyn.bmp", "Luna_player.bmp",
+            "Dark_mertlyn.bmp", "swipe.bmp",    "stagg.bmp",   "dode.bmp",    "zerab.bmp",
+            "fox.bmp",          "guard.bmp",    "veebee.bmp",  "rustark.bmp", "Frork.bmp",
+            "jar.bmp",          "zoob.bmp",     "eyeborg.bmp", "leays.bmp",   "saga.bmp",
+            "passa.bmp",        "ant.bmp",      "flyby.bmp",   "haze.bmp",    "cerrvent.bmp"}},
+      {64, {"MR6.bmp", "vatdekrap.bmp"}},
+      {128,
+       {"darkcruise.bmp", "zoltar.bmp", "planetmoo.bmp", "planetcow.bmp", "planetmasacre.bmp"}},
+      {256, {"space-station.bmp"}},
+  };
+  std::vector<NamedPicture> out;
+  for (const auto& [side, files] : bySide) {
+    for (const std::string& f : files) out.push_back({f, side, side});
+  }
+  return out;
+}();
 
 inline const std::vector<std::string> kSounds = {"fly.wav", "shieldhit.wav", "hphit.wav",
                                                  "fire.wav"};
