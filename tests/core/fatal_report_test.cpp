@@ -27,14 +27,6 @@ void ExpectEndsWith(headless::HeadlessPlatform& platform, const std::string& lin
   EXPECT_TRUE(platform.deviceReleased);
 }
 
-TEST(FatalReport, FailedLoadNamesTheFile) {
-  headless::HeadlessPlatform platform;
-  platform.failingFiles.insert("fire.wav");
-  ExpectEndsWith(platform,
-                 "spacebattle: run-time error while loading the sound /headless/sfx/fire.wav: "
-                 "cannot read it");
-}
-
 // Every kind of error, raised in the middle of the selection loop. The line
 // names the innermost operation still running, or the failing call's own
 // words when it gives them, and nothing once every operation has ended.

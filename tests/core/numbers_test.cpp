@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/checked.h"
 #include "core/number_text.h"
@@ -60,20 +61,14 @@ TEST(Tables, EveryIndexIsCheckedAgainstInclusiveBounds) {
   }
 }
 
+// Seven significant digits without float noise, exponents as "1E+07".
 TEST(FloatText, ShortestFormUpToSevenSignificantDigits) {
-  EXPECT_EQ(FloatText(87.5f), "87.5");
-  EXPECT_EQ(FloatText(1.0f / 3.0f), "0.3333333");
-  EXPECT_EQ(FloatText(0.05f), "0.05");
-  EXPECT_EQ(FloatText(0.1f / 2.0f), "0.05");
-  EXPECT_EQ(FloatText(-0.0f), "0");
-  EXPECT_EQ(FloatText(-12.25f), "-12.25");
-  EXPECT_EQ(FloatText(1234567.0f), "1234567");
-  EXPECT_EQ(FloatText(9.99f), "9.99");
-  EXPECT_EQ(FloatText(0.01f), "0.01");
-  EXPECT_EQ(FloatText(9999999.5f), "1E+07");
-  EXPECT_EQ(FloatText(12345678.0f), "1.234568E+07");
-  EXPECT_EQ(FloatText(0.000001f), "1E-06");
-  EXPECT_EQ(FloatText(0.00001f), "0.00001");
+  const std::pair<float, const char*> cases[] = {
+      {87.5f, "87.5"},      {1.0f / 3.0f, "0.3333333"}, {0.1f / 2.0f, "0.05"},
+      {-0.0f, "0"},         {-12.25f, "-12.25"},        {1234567.0f, "1234567"},
+      {9.99f, "9.99"},      {9999999.5f, "1E+07"},      {12345678.0f, "1.234568E+07"},
+      {0.000001f, "1E-06"}, {0.00001f, "0.00001"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(FloatText(value), text) << text;
   EXPECT_EQ(FloatText(2.5f, ','), "2,5");
 }
 

@@ -240,16 +240,18 @@ TEST_F(Volume, KeysStepTheLevelMuteItAndKeepItOnlyWhenItChanges) {
     TapAt(q, yield, 8, keys::kM);
     TapAt(q, yield, 10, keys::kM);
     TapAt(q, yield, 12, keys::kNumpadPlus);
-    if (yield == 14) q.PressKey(keys::kEscape);
+    TapAt(q, yield, 14, keys::kEquals);
+    if (yield == 16) q.PressKey(keys::kEscape);
   };
   test::RunFormLoad(game);
   for (const Call* c : p.CallsNamed("Sound.SetMasterGain")) gains.push_back(c->gain);
-  EXPECT_EQ(gains, (std::vector<float>{49.0f / 64, 36.0f / 64, 0, 36.0f / 64, 49.0f / 64}));
-  EXPECT_EQ(p.CallsNamed("Settings.Write").size(), 5u);
+  EXPECT_EQ(gains, (std::vector<float>{49.0f / 64, 36.0f / 64, 0, 36.0f / 64, 49.0f / 64, 1}));
+  EXPECT_EQ(p.CallsNamed("Settings.Write").size(), 6u);
   ASSERT_TRUE(p.settingsFile.has_value());
+  // What is written reads back.
   const ParsedSoundSettings kept = ParseSoundSettings(*p.settingsFile);
   EXPECT_EQ(kept.problem, "");
-  EXPECT_EQ(kept.settings, (SoundSettings{7, false}));
+  EXPECT_EQ(kept.settings, (SoundSettings{8, false}));
   // The level shows after each press, even the one that changed nothing.
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 8 / 8"));
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 9), "SOUND OFF"));
