@@ -32,18 +32,6 @@ TEST(SpawnCraft, CopiesTheDesignFullyArmedButAtRestAndLoadsItsOwnTexture) {
   EXPECT_EQ(c.Texture->Path(), "/headless\\Textures\\darkcruise.bmp");
 }
 
-TEST(SpawnCraft, UnknownNamesSpawnNothingAndAFullTableFailsBeforeLoading) {
-  Catalogue g;
-  const size_t loads = g.platform.CallsNamed("LoadTexture").size();
-  g.form->SpawnCraft("strike", 0, 0);  // names are case-sensitive
-  EXPECT_EQ(g.form->CraftCount, 0);
-
-  g.form->CraftCount = 201;
-  const auto end = test::RunCatching([&] { g.form->SpawnCraft("Strike", 1, 1); });
-  EXPECT_EQ(end.error, ErrorKind::IndexOutOfRange) << end.line;
-  EXPECT_EQ(g.platform.CallsNamed("LoadTexture").size(), loads) << "nothing loaded or written";
-}
-
 TEST(Roster, PlayerStationAndFortyNineRandomCraftAtWholeNumbersInRange) {
   for (uint64_t seed = 1; seed <= 3; ++seed) {
     for (int16_t design : {1, 2, 29}) {  // Strike, Pod, SpaceStation

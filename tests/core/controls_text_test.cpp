@@ -26,22 +26,17 @@ std::string Roff(std::string_view text) {
   return out;
 }
 
-TEST(ControlsText, HelpListsEveryControlInOneColumnAndEveryOption) {
+TEST(ControlsText, HelpListsEveryControlAndEveryOption) {
   const std::string help = HelpText();
   const std::string controls = ControlsHelpText();
   EXPECT_NE(help.find(controls), std::string::npos);
-  size_t column = std::string::npos;
   for (const ControlGroup& g : ControlGroups()) {
     EXPECT_NE(controls.find(std::string(g.title) + ":\n"), std::string::npos) << g.title;
     for (const ControlLine& l : g.lines) {
       const std::string start = "  " + std::string(l.keys) + " ";
       const size_t at = controls.find(start);
       ASSERT_NE(at, std::string::npos) << l.keys;
-      const size_t action = controls.find(std::string(l.action) + "\n", at);
-      ASSERT_NE(action, std::string::npos) << l.action;
-      const size_t lineStart = controls.rfind('\n', action) + 1;
-      if (column == std::string::npos) column = action - lineStart;
-      EXPECT_EQ(action - lineStart, column) << l.keys;
+      EXPECT_NE(controls.find(std::string(l.action) + "\n", at), std::string::npos) << l.action;
     }
   }
   for (const std::string& name : OptionNames()) {

@@ -331,10 +331,6 @@ TEST_F(ControlsScreen, ShowsEveryControlUntilAnyKeyOrAClick) {
       EXPECT_TRUE(DrewText(shown, std::string(l.action))) << l.action;
     }
   }
-  // The design's own help stays where it is, under the screen.
-  EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const Call& c) {
-    return c.op == "DrawText" && c.s.rfind("Controls: ", 0) == 0;
-  }));
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 8), "CONTROLS"));
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 15), "CONTROLS"));
   EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 17), "CONTROLS"));

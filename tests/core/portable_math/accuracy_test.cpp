@@ -118,15 +118,12 @@ TEST(PortableMathAccuracy, SinAndCosNearMultiplesOfHalfPi) {
   Measure("around 6381956970095103 * 2^797", {kSin, kCos}, hardest);
 }
 
-TEST(PortableMathAccuracy, SinAndCosOfHugeArguments) {
-  golden::Bits bits(4);
-  Measure("2^20 to 2^1024", {kSin, kCos},
-          Draw(150000, [&] { return bits.WithExponent(1023 + 20, 2046); }));
-}
-
 // Each side of every threshold: the tiny-argument shortcuts, pi/4 (no
-// reduction below), 2^20 (the long reduction above); every size below 1.
-TEST(PortableMathAccuracy, SinAndCosAroundTheirThresholds) {
+// reduction below), 2^20 (the long reduction above); every size.
+TEST(PortableMathAccuracy, SinAndCosOfEverySizeAndAroundTheirThresholds) {
+  golden::Bits huge(4);
+  Measure("2^20 to 2^1024", {kSin, kCos},
+          Draw(150000, [&] { return huge.WithExponent(1023 + 20, 2046); }));
   std::vector<double> edges;
   for (const double edge : {0x1p-27, 0x1p-26, 0x1.921fb54442d18p-1, 0x1p20}) {
     AddAround(edges, edge, 2000);
@@ -139,16 +136,13 @@ TEST(PortableMathAccuracy, SinAndCosAroundTheirThresholds) {
 
 // The pilots aim along atan(dx/dy), the physics steers along atan(vx/vy); a
 // nearly level target or velocity gives a slope of any size.
-TEST(PortableMathAccuracy, AtanOfSlopesOfEverySize) {
+TEST(PortableMathAccuracy, AtanOfSlopesOfEverySizeAndAroundItsThresholds) {
   golden::Bits bits(6), any(7);
   Measure("slopes within +-50", {kAtan}, Draw(300000, [&] { return bits.Symmetric(50); }));
   Measure("slopes within +-1", {kAtan}, Draw(100000, [&] { return bits.Symmetric(1); }));
   Measure("every finite double", {kAtan}, Draw(400000, [&] { return any.WithExponent(0, 2046); }));
-}
-
-// Each side of the table points j/32, of the midpoints between them, of
-// their reciprocals, and of 2^-27 and 2^53.
-TEST(PortableMathAccuracy, AtanAroundItsThresholds) {
+  // Each side of the table points j/32, of the midpoints between them, of
+  // their reciprocals, and of 2^-27 and 2^53.
   std::vector<double> edges;
   for (int half = 1; half <= 64; ++half) {
     AddAround(edges, half / 64.0, 100);
