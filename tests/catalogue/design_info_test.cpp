@@ -9,8 +9,8 @@
 namespace sb {
 namespace {
 
-// A human light fighter, a pod of no race, the station of no size class, a
-// heavy cruiser and a medium class.
+// A human light fighter, the station of no size class, a heavy cruiser and a
+// medium class.
 TEST(DesignInfo, ShowsEveryFigureOfTheSelectedDesign) {
   test::Game game;
   Form1& f = *game.form;
@@ -24,9 +24,6 @@ TEST(DesignInfo, ShowsEveryFigureOfTheSelectedDesign) {
       {1,
        "Strike: Race:Human\rRole:Fighter\rAcceleration Rate:0.25\rMax Speed:2.5\rTurn Rate:2.5\r"
        "Armour:10\rWeapon Power:1\rWeapon Range:20\rClass: Light"},
-      {2,
-       "Pod: Race:\rRole:Escape pod\rAcceleration Rate:0.25\rMax Speed:0.5\rTurn Rate:2.5\r"
-       "Armour:5\rWeapon Power:1\rWeapon Range:10\rClass: Light"},
       {29,
        "SpaceStation: Race:Human\rRole:Base\rAcceleration Rate:0\rMax Speed:0.5\rTurn Rate:0\r"
        "Armour:1000\rWeapon Power:1\rWeapon Range:20\rClass: "},
