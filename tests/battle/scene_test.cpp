@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
 #include "battle/battle_harness.h"
 
@@ -28,7 +27,6 @@ TEST(Scene, StarsAndPlanetsUseTheDrawsInOrderAtWholeNumbers) {
   }
 
   const char* pictures[] = {"zoltar.bmp", "planetmoo.bmp", "planetcow.bmp", "planetmasacre.bmp"};
-  std::set<const Texture*> textures;
   for (int p = 0; p <= 200; ++p) {
     const LitVertex* q = f.Planets[p].Quad;
     const size_t at = kFleetDraws + kStarDraws + 4 * p;
@@ -37,9 +35,7 @@ TEST(Scene, StarsAndPlanetsUseTheDrawsInOrderAtWholeNumbers) {
     ASSERT_EQ(q[3].Z, whole(u[at + 2], 1002, 1000)) << p;
     ASSERT_TRUE(f.Planets[p].Texture);
     EXPECT_EQ(FileNameOf(f.Planets[p].Texture->Path()), pictures[int(u[at + 3] * 4)]) << p;
-    textures.insert(f.Planets[p].Texture.get());
   }
-  EXPECT_EQ(textures.size(), 201u) << "every planet owns its texture";
 }
 
 }  // namespace
