@@ -241,14 +241,6 @@ TEST_F(DemoSession, ARunTimeErrorStillWritesTheDemoThatReproducesIt) {
   EXPECT_EQ(mended.err, Problem("the run-time error recorded in pass 150 did not happen"));
 }
 
-TEST_F(DemoSession, NoBattleNoDemo) {
-  const Outcome r = Record([](int yield, headless::HeadlessPlatform& q) {
-    if (yield == 3) q.PressKey(keys::kEscape);
-  });
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(ReadDemoFile(path_).error, "");
-}
-
 TEST_F(DemoSession, APauseRecordsNoPassAndPlaysBackAsIfThereWereNone) {
   const Demo demo = Recorded([](int yield, headless::HeadlessPlatform& q) {
     ClickStart(q, yield);

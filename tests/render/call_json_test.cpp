@@ -35,9 +35,6 @@ TEST(CallJson, CallsCarryTheirArgumentsByNameAndFloatsInShortestForm) {
                       .rect = Rect{300, 414, 500, 700}}),
             R"({"op":"DrawText","font":"","colour":1,)"
             R"("text":"\"Q\"\r\u0001","rect":[300,414,500,700],"format":2})");
-  // Calls outside a frame name their arguments too.
-  EXPECT_EQ(CallJson({.op = "Music.PlaySegmentEx", .s = "Einswei.mid", .flags = kSegfDefault}),
-            R"({"op":"Music.PlaySegmentEx","s":"Einswei.mid","flags":16384,"time":0})");
 }
 
 TEST(CallJson, FrameTracesAreOneLinePerCallOfTheFrame) {
