@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <random>
+#include <utility>
 
 #include "demo/frame_stats.h"
 
@@ -31,33 +32,27 @@ Demo SampleDemo(uint32_t passes, bool endedByError = false) {
   return d;
 }
 
-void ExpectSame(const Demo& a, const Demo& b) {
-  EXPECT_EQ(a.gameVersion, b.gameVersion);
-  EXPECT_EQ(a.seed, b.seed);
-  EXPECT_EQ(a.design, b.design);
-  EXPECT_EQ(a.endedByError, b.endedByError);
-  EXPECT_EQ(a.passes(), b.passes());
-  EXPECT_EQ(a.keyRuns(), b.keyRuns());
-  EXPECT_EQ(a.checks, b.checks);
+// Decoding `d`'s bytes gives `d` back: every field is written, so equal
+// encodings are equal demos.
+void ExpectRoundTrip(const Demo& d) {
+  const DecodeResult r = Decode(Encode(d));
+  ASSERT_EQ(r.error, "");
+  EXPECT_EQ(Encode(r.demo), Encode(d));
 }
 
 TEST(DemoFormat, RoundTripsAtTheEdgesOfItsCounts) {
   for (uint32_t passes : {0u, 1u, 59u, 60u, 61u, 119u, 120u, 5000u}) {
     for (bool error : {false, true}) {
       if (passes == 0 && error) continue;
-      const Demo d = SampleDemo(passes, error);
-      const DecodeResult r = Decode(Encode(d));
-      ASSERT_EQ(r.error, "") << passes << (error ? " error" : "");
-      ExpectSame(r.demo, d);
+      SCOPED_TRACE(std::to_string(passes) + (error ? " error" : ""));
+      ExpectRoundTrip(SampleDemo(passes, error));
     }
   }
   // One key held for a very long run needs a multi-byte run length.
   Demo held = SampleDemo(0);
   held.AddPasses(0x401, 300000);
   held.checks.assign(Demo::ExpectedChecks(300000, false), 7);
-  const DecodeResult r = Decode(Encode(held));
-  ASSERT_EQ(r.error, "");
-  ExpectSame(r.demo, held);
+  ExpectRoundTrip(held);
 }
 
 TEST(DemoFormat, CheckCountsFollowThePassCount) {
@@ -66,12 +61,6 @@ TEST(DemoFormat, CheckCountsFollowThePassCount) {
   EXPECT_EQ(Demo::ExpectedChecks(60, false), 2u);  // after pass 60, and the end
   EXPECT_EQ(Demo::ExpectedChecks(60, true), 0u);   // pass 60 never finished
   EXPECT_EQ(Demo::ExpectedChecks(61, true), 1u);
-}
-
-TEST(DemoFormat, ATenMinuteBattleIsWellUnder100KB) {
-  // Keys changing about every sixth pass, much busier than real play.
-  const Demo d = SampleDemo(36000);
-  EXPECT_LT(Encode(d).size(), 100u * 1024);
 }
 
 void FixChecksum(std::vector<uint8_t>& bytes) {
@@ -110,61 +99,35 @@ std::string ErrorWithFirstRunLength(const std::vector<uint8_t>& length) {
   return Decode(bytes).error;
 }
 
+// Damaged files are refused by the random damage below; these are the
+// reasons that tell a player what is wrong, and the varint forms random
+// damage would rarely make.
 TEST(DemoFormat, BadFilesAreRefusedWithTheirReason) {
   EXPECT_EQ(Decode({}).error, "empty file");
   EXPECT_EQ(ErrorAfter([](auto& b) { b[0] = 'X'; }), "not a spacebattle demo (wrong magic)");
-  EXPECT_EQ(ErrorAfter([](auto& b) { b.resize(5); }, false),
-            "not a spacebattle demo (wrong magic)");
   EXPECT_EQ(ErrorAfter([](auto& b) { b[kFormatAt] = 2; }),
             "demo format version 2 is not supported (this game reads 1)");
   EXPECT_EQ(ErrorAfter([](auto& b) { b[kDesignAt] = 0; }), "design index 0 out of range");
   EXPECT_EQ(ErrorAfter([](auto& b) { b[kDesignAt] = 41; }), "design index 41 out of range");
   EXPECT_EQ(ErrorAfter([](auto& b) { b[kFlagsAt] = 4; }), "unknown flags");
-  // The first key run's mask with a bit no battle key has.
-  EXPECT_EQ(ErrorAfter([](auto& b) { b[kFirstRunAt + 1] = 0x08; }), "key run 0 holds unknown keys");
-  EXPECT_EQ(ErrorAfter([](auto& b) { b.insert(b.end() - 4, 0); }),
-            "unexpected bytes after the check values");
-  // A check value short, or one too many.
-  const std::string cut = ErrorAfter([](auto& b) { b.erase(b.end() - 12, b.end() - 4); });
-  EXPECT_EQ(cut.rfind("pass count 130 calls for 3 check values, more than the ", 0), 0u) << cut;
+  EXPECT_EQ(ErrorAfter([](auto& b) { PutU32(b, kPassesAt, 0xFFFFFFF0u); }),
+            "pass count 4294967280 is over the limit of 100000000");
   Demo extra = SampleDemo(130);
   extra.checks.push_back(1);
   EXPECT_EQ(Decode(Encode(extra)).error, "wrong number of check values: 4 for 130 passes, not 3");
-  // Without a matching checksum, any change in the body or a cut is found.
   EXPECT_EQ(ErrorAfter([](auto& b) { b[40] ^= 1; }, false),
             "corrupted or truncated (checksum mismatch)");
-  EXPECT_EQ(ErrorAfter([](auto& b) { b.resize(b.size() - 1); }, false),
-            "corrupted or truncated (checksum mismatch)");
-}
-
-TEST(DemoFormat, CountsAreNamedForWhatTheyAre) {
-  const std::vector<uint8_t> sample = Encode(SampleDemo(130));
-  const uint32_t runs = sample[kRunsAt];
-  const size_t left = sample.size() - 4 - kFirstRunAt;  // after the runs count
-  ASSERT_GT(runs, 10u);
-  EXPECT_EQ(ErrorAfter([](auto& b) { PutU32(b, kPassesAt, 0xFFFFFFF0u); }),
-            "pass count 4294967280 is over the limit of 100000000");
-  EXPECT_EQ(ErrorAfter([](auto& b) { PutU32(b, kPassesAt, 10); }),
-            "more key runs (" + std::to_string(runs) + ") than passes (10)");
-  EXPECT_EQ(ErrorAfter([](auto& b) { PutU32(b, kRunsAt, 129); }),
-            "key run count 129 cannot fit in the " + std::to_string(left) + " bytes left");
-  EXPECT_EQ(ErrorAfter([](auto& b) { PutU32(b, kPassesAt, 131); }),
-            "key runs cover 130 of the 131 passes");
-  const std::string past = ErrorAfter([](auto& b) { PutU32(b, kPassesAt, 100); });
-  EXPECT_EQ(past.rfind("key run ", 0), 0u) << past;
-  EXPECT_TRUE(past.ends_with(" runs past the pass count 100")) << past;
 
   // The length of a run: padded, over 32 bits, or 0.
-  EXPECT_EQ(ErrorWithFirstRunLength({0x01}), "");
-  EXPECT_EQ(ErrorWithFirstRunLength({0x81, 0x00}),
-            "key run 0: length not in its shortest varint form");
-  EXPECT_EQ(ErrorWithFirstRunLength({0x81, 0x80, 0x00}),
-            "key run 0: length not in its shortest varint form");
-  EXPECT_EQ(ErrorWithFirstRunLength({0x81, 0x80, 0x80, 0x80, 0x10}),
-            "key run 0: length varint over 32 bits");
-  EXPECT_EQ(ErrorWithFirstRunLength({0x81, 0x80, 0x80, 0x80, 0x80, 0x00}),
-            "key run 0: length varint over 32 bits");
-  EXPECT_EQ(ErrorWithFirstRunLength({0x00}), "key run 0 has length 0");
+  const std::pair<std::vector<uint8_t>, std::string> lengths[] = {
+      {{0x01}, ""},
+      {{0x81, 0x00}, "key run 0: length not in its shortest varint form"},
+      {{0x81, 0x80, 0x00}, "key run 0: length not in its shortest varint form"},
+      {{0x81, 0x80, 0x80, 0x80, 0x10}, "key run 0: length varint over 32 bits"},
+      {{0x81, 0x80, 0x80, 0x80, 0x80, 0x00}, "key run 0: length varint over 32 bits"},
+      {{0x00}, "key run 0 has length 0"},
+  };
+  for (const auto& [length, why] : lengths) EXPECT_EQ(ErrorWithFirstRunLength(length), why);
 }
 
 TEST(DemoFormat, APassCountIsHeldAgainstTheCheckValuesTheFileCanHold) {
@@ -259,9 +222,6 @@ TEST(FrameStats, MedianPercentileAndRate) {
   frames[20] = 0.060;  // two slow frames: now it does not
   EXPECT_NEAR(ComputeFrameStats(frames).p99Ms, 50, 1e-9);
 
-  s = ComputeFrameStats({0.001, 0.003});
-  EXPECT_NEAR(s.medianMs, 2, 1e-9);  // the mean of the middle two
-  EXPECT_NEAR(s.p99Ms, 3, 1e-9);
   EXPECT_EQ(ComputeFrameStats({}).frames, 0u);  // no frames: nothing to sort or divide
   // The line's seconds and rate come from the frames' sum.
   EXPECT_EQ(

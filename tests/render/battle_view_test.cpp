@@ -2,7 +2,7 @@
 // cameras and world matrices, and the visibility windows at their bounds.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <bit>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,10 +60,7 @@ TEST(BattleView, OneFrameSetsViewportsCamerasFormatsAndPointSizesInOrder) {
   std::vector<std::string> got;
   for (const Call& c : s.Frame()) {
     if (c.op == "SetRenderState" && c.state == kRsPointSize) {
-      const uint32_t bits = c.value;
-      float size;
-      std::memcpy(&size, &bits, 4);
-      got.push_back("PointSize " + std::to_string(size).substr(0, 4));
+      got.push_back("PointSize " + std::to_string(std::bit_cast<float>(c.value)).substr(0, 4));
     }
     if (c.op == "SetViewport") got.push_back("Viewport " + std::to_string(c.viewport.X));
     if (c.op == "Clear") got.push_back("Clear " + std::to_string(c.colour));

@@ -3,7 +3,7 @@
 // frolic pilots change every recorded battle (replay hash, demos).
 #include <gtest/gtest.h>
 
-#include "support/battle_fixture.h"
+#include "support/battle_scene.h"
 
 namespace sb {
 namespace {

@@ -47,6 +47,21 @@ std::vector<headless::Call> BattleScene::Frame() {
   return p.CallsSince(from);
 }
 
+Arena::Arena() {
+  form->Intialize();
+  form->DesignSTUFF();
+}
+
+int16_t Arena::Spawn(const std::string& name, float x, float y) {
+  const int16_t index = form->CraftCount;
+  form->SpawnCraft(name, x, y);
+  return index;
+}
+
+void Arena::Step(int steps) {
+  for (int n = 0; n < steps; ++n) form->Physics();
+}
+
 std::vector<const headless::Call*> Named(const std::vector<headless::Call>& calls,
                                          const std::string& op) {
   std::vector<const headless::Call*> found;
