@@ -136,60 +136,44 @@ TEST_F(AudioTest, PauseHoldsEffectsWhereTheyAreAndLeavesStoppedOnesStopped) {
   EXPECT_TRUE(Mix_Playing(flyChannel) && Mix_Paused(flyChannel)) << "a stopped effect resumed";
 }
 
-TEST_F(AudioTest, PauseHoldsTheTuneAndItsClock) {
-  const SegmentRef tune = HalfSecondTune();
-  Music& music = platform_->music();
-  OutputTap tap(platform_->audio());
-  const auto loud = [&] { return tap.Taken().LoudFrames(100); };
-  const auto frames = [&] { return tap.Taken().samples.size() / 2; };
-  RecordingSink sink;
-  music.PlaySegmentEx(tune, kSegfDefault, 0);
-  ASSERT_TRUE(WaitFor([&] {
-    platform_->window().Yield(sink);
-    return loud() > kOutputRate / 10;
-  }));
-  platform_->soundControl().PauseAll(true);
-  const uint64_t clock = platform_->audio().FramesMixed();
-  const int64_t loudBefore = loud();
-  const size_t framesBefore = frames();
-  // Two seconds of output, four times the tune's length: still playing.
-  ASSERT_TRUE(WaitFor([&] {
-    platform_->window().Yield(sink);
-    return frames() > framesBefore + 2 * kOutputRate;
-  }));
-  EXPECT_TRUE(music.IsPlaying(tune));
-  EXPECT_TRUE(sink.events.empty());
-  EXPECT_LE(platform_->audio().FramesMixed(), clock + 2048);
-  EXPECT_LE(loud(), loudBefore + 2048);
-  platform_->soundControl().PauseAll(false);
-  ASSERT_TRUE(WaitFor([&] {
-    platform_->window().Yield(sink);
-    return !sink.events.empty();
-  }));
-  EXPECT_FALSE(music.IsPlaying(tune));
-}
-
-TEST_F(AudioTest, ATuneSoundsAndItsEndReachesTheGameAtAYield) {
+TEST_F(AudioTest, ATuneSoundsPausesWithItsClockAndItsEndReachesTheGameOnceAtAYield) {
   const SegmentRef tune = HalfSecondTune();
   Music& music = platform_->music();
   const std::string missing = FailureOf([&] { music.LoadSegment(folder_.File("x.mid")); });
   EXPECT_NE(missing.find(folder_.File("x.mid")), std::string::npos) << missing;
   EXPECT_NEAR(dynamic_cast<sdl::SdlSegment&>(*tune).seconds(), 0.5, 1e-9);
   OutputTap tap(platform_->audio());
+  const auto loud = [&] { return tap.Taken().LoudFrames(100); };
+  const auto frames = [&] { return tap.Taken().samples.size() / 2; };
   RecordingSink sink;
-  music.PlaySegmentEx(tune, kSegfDefault, 0);
   uint64_t endedAt = 0;
-  ASSERT_TRUE(WaitFor([&] {
-    platform_->window().Yield(sink);
-    if (!sink.events.empty() && endedAt == 0) endedAt = platform_->audio().FramesMixed();
-    return !sink.events.empty();
-  }));
+  const auto yieldUntil = [&](auto done) {
+    return WaitFor([&] {
+      platform_->window().Yield(sink);
+      if (!sink.events.empty() && endedAt == 0) endedAt = platform_->audio().FramesMixed();
+      return done();
+    });
+  };
+  music.PlaySegmentEx(tune, kSegfDefault, 0);
+  ASSERT_TRUE(yieldUntil([&] { return loud() > kOutputRate / 10; }));
+  platform_->soundControl().PauseAll(true);
+  const uint64_t clock = platform_->audio().FramesMixed();
+  const int64_t loudBefore = loud();
+  const size_t framesBefore = frames();
+  // Two seconds of output, four times the tune's length: still playing.
+  ASSERT_TRUE(yieldUntil([&] { return frames() > framesBefore + 2 * kOutputRate; }));
+  EXPECT_TRUE(music.IsPlaying(tune));
+  EXPECT_TRUE(sink.events.empty());
+  EXPECT_LE(platform_->audio().FramesMixed(), clock + 2048);
+  EXPECT_LE(loud(), loudBefore + 2048);
+  platform_->soundControl().PauseAll(false);
+  ASSERT_TRUE(yieldUntil([&] { return !sink.events.empty(); }));
   EXPECT_EQ(sink.events, std::vector<int32_t>{9});
   EXPECT_FALSE(music.IsPlaying(tune));
   EXPECT_GT(Peak(tap.Taken().samples), 1000) << "the tune was silent";
   // Ended once its note had rung out, well before the synthesizer's own
-  // seconds-long tail (measured in mixed samples from the tune's first one,
-  // with slack for the poll).
+  // seconds-long tail (in mixed samples from the tune's first one, which the
+  // pause held, with slack for the poll).
   const int64_t start = platform_->sdlMusic().StartFrame();
   ASSERT_GE(start, 0);
   const double seconds = double(endedAt - static_cast<uint64_t>(start)) / kOutputRate;

@@ -4,11 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-#include <iostream>
-
-#include "platform/sdl/audio/midi_synth.h"
 #include "platform/sdl/audio/tune_render.h"
 #include "sdl_test_support.h"
 
@@ -92,42 +87,6 @@ TEST_F(RenderedTunes, AMissingOrForeignFileIsAFailedCallNamingIt) {
   EXPECT_NE(mono.find(folder_.File("mono.wav")), std::string::npos) << mono;
   WriteFile(folder_.File("junk.wav"), {'R', 'I', 'F', 'F', 1, 2, 3});
   EXPECT_NE(FailureOf([&] { player.Load(folder_.File("junk.mid")); }), "");
-}
-
-// The rendering of the battle tune against the live synthesizer playing the
-// MIDI file through the mixer: the same sound, from the same first sample.
-TEST(RenderedTune, TheBattleTuneRenderedSoundsAsTheSynthesizerPlaysIt) {
-  UseDiskAudio("0");
-  const std::string data = SB_TEST_DATA_DIR;
-  const std::string soundFont = data + "/soundfont/TimGM6mb.sf2";
-  const std::vector<uint8_t> midi = ReadFile(data + "/Einswei.mid");
-  ASSERT_FALSE(midi.empty());
-  const sdl::RenderedTune rendered = sdl::RenderTune(midi, soundFont, kRate);
-  ASSERT_EQ(rendered.error, "");
-  const size_t frames = 5 * kRate;
-  ASSERT_GT(rendered.samples.size(), frames * 2);
-
-  sdl::Mixer live(soundFont);
-  live.Open();
-  sdl::MidiSynth synth(live);
-  OutputTap recording(live);
-  // Starts once the synthesizer has read its sound font.
-  synth.Play(std::make_shared<std::vector<uint8_t>>(midi), "Einswei.mid");
-  ASSERT_TRUE(WaitFor([&] {
-    synth.FinishOpening();
-    return synth.StartFrame() >= 0 && live.FramesMixed() > uint64_t(synth.StartFrame()) + frames;
-  }));
-  const std::vector<int16_t> played = recording.Taken().From(synth.StartFrame(), frames * 2);
-  int maxDifference = 0;
-  double energy = 0;
-  for (size_t i = 0; i < frames * 2; ++i) {
-    maxDifference = std::max(maxDifference, std::abs(played[i] - rendered.samples[i]));
-    energy += double(played[i]) * played[i];
-  }
-  std::cout << "first 5 s: rms " << std::sqrt(energy / double(frames * 2))
-            << ", largest difference from the rendering " << maxDifference << '\n';
-  EXPECT_GT(energy, 0) << "the live tune was silent";
-  EXPECT_EQ(maxDifference, 0);
 }
 
 }  // namespace

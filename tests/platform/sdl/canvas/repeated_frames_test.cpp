@@ -71,6 +71,7 @@ TEST_F(RepeatedFrames, AWindowEventOrHalfASecondOfRepeatsDrawsTheFrameAgain) {
   Frame(100);
   uint64_t repeated = Repeated();
   ASSERT_GT(repeated, 0u);
+  EXPECT_TRUE(device_->PresentAgain()) << "a paused game's frame is on screen";
 
   SDL_Event exposed{};
   exposed.type = SDL_WINDOWEVENT;
@@ -79,6 +80,7 @@ TEST_F(RepeatedFrames, AWindowEventOrHalfASecondOfRepeatsDrawsTheFrameAgain) {
   ASSERT_EQ(SDL_PushEvent(&exposed), 1) << SDL_GetError();
   RecordingSink sink;
   platform_->window().Yield(sink);
+  EXPECT_FALSE(device_->PresentAgain()) << "the game is not asked to draw it again";
   Frame(100);
   EXPECT_EQ(Repeated(), repeated) << "drawn after the window was uncovered";
 

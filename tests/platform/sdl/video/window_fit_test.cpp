@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/sdl/video/letterbox.h"
-#include "sdl_test_support.h"
 
 namespace sb::sdltest {
 namespace {
@@ -43,24 +42,6 @@ TEST(WindowFit, TheWindowedSizeShrinksToASmallerDesktopKeepingItsShape) {
   EXPECT_EQ(size({0, 0, 800, 1000}).x, 800);
   EXPECT_EQ(size({0, 0, 800, 1000}).y, 600);
   EXPECT_EQ(size({0, 0, 0, 0}).x, 1024) << "no usable area known";
-}
-
-TEST(WindowFit, AWindowCanBeResizedAndStartsWithinTheDesktop) {
-  sdl::SdlPlatform platform(SdlPlatformOptions{.programFolder = SB_TEST_DATA_DIR,
-                                               .dataFolder = SB_TEST_DATA_DIR,
-                                               .pacePresents = false,
-                                               .windowed = true});
-  OpenScreen(platform);
-  SDL_Window* window = platform.video().window();
-  EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE, 0u);
-  EXPECT_EQ(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
-  SDL_Rect usable{};
-  ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
-  int w = 0, h = 0;
-  SDL_GetWindowSize(window, &w, &h);
-  EXPECT_LE(w, usable.w);
-  EXPECT_LE(h, usable.h);
-  EXPECT_EQ(w * 3, h * 4) << "keeps the picture's shape";
 }
 
 }  // namespace
