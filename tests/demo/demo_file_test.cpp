@@ -1,6 +1,7 @@
 // Demo files on disk: a recording replaces nothing but a regular file and
 // leaves no other file behind; reading refuses what is not a regular
-// file, or is too large, at once. Everything happens in a folder of the
+// file, or is too large, at once, and costs memory in proportion to the
+// file, not to what it claims. Everything happens in a folder of the
 // test's own.
 #include "demo/demo_file.h"
 
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 
@@ -34,6 +36,30 @@ std::string Contents(const fs::path& path) {
 
 void Put(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
+}
+
+// How far the peak resident memory grew while `work` ran, in MiB; -1 where
+// the system keeps no such figure.
+double PeakGrowthMiB(const std::function<void()>& work) {
+  const auto statusKb = [](const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+    }
+    return -1L;
+  };
+  {
+    std::ofstream reset("/proc/self/clear_refs");
+    reset << "5";  // sets the peak (VmHWM) to what is resident now
+    reset.flush();
+    if (!reset) return -1;
+  }
+  const long before = statusKb("VmRSS");
+  work();
+  const long peak = statusKb("VmHWM");
+  if (before < 0 || peak < 0) return -1;
+  return static_cast<double>(peak - before) / 1024;
 }
 
 class DemoFile : public ::testing::Test {
@@ -125,11 +151,30 @@ TEST_F(DemoFile, OnlyARegularFileIsReplaced) {
   EXPECT_NE(ReadDemoFile(At("folder.sbd")).error, "");
 }
 
-TEST_F(DemoFile, AFileOverTheSizeLimitIsRefused) {
+// Memory follows the file, not what it claims: the longest battle the
+// format allows (100 million passes in one key run, 13 MB with its check
+// values) and a file far over the size limit.
+TEST_F(DemoFile, MemoryFollowsTheFileNotWhatItClaims) {
+  Demo longest;
+  longest.gameVersion = "1.0.0";
+  longest.AddPasses(0x1, kMaxPasses);
+  longest.checks.assign(Demo::ExpectedChecks(kMaxPasses, false), 9);
+  ASSERT_EQ(WriteDemoFile(At("longest.sbd"), longest), "");
+  longest = Demo{};
+  DecodeResult read;
+  const double longestMiB = PeakGrowthMiB([&] { read = ReadDemoFile(At("longest.sbd")); });
+  ASSERT_EQ(read.error, "");
+  EXPECT_EQ(read.demo.passes(), kMaxPasses);
+  read = DecodeResult{};
+
   { std::ofstream(dir_ / "huge.sbd"); }
   fs::resize_file(dir_ / "huge.sbd", 100 << 20);  // sparse: no byte on disk
-  EXPECT_EQ(ReadDemoFile(At("huge.sbd")).error,
-            Problem("huge.sbd") + "too large to be a demo (over 64 MiB)");
+  const double hugeMiB = PeakGrowthMiB([&] { read = ReadDemoFile(At("huge.sbd")); });
+  EXPECT_EQ(read.error, Problem("huge.sbd") + "too large to be a demo (over 64 MiB)");
+
+  if (longestMiB < 0) GTEST_SKIP() << "no peak memory figure on this system";
+  EXPECT_LT(longestMiB, 50);
+  EXPECT_LT(hugeMiB, 5);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The physics step where a battle's replay hash and the recorded demos do
-// not reach: a shield of exactly 0, the player's sounds and music, and the
-// run-time errors it must raise. Shots, motion, wrap, boost, the player's
-// keys and recharge change every recorded battle, so those catch faults
-// there.
+// not reach: a shield of exactly 0, the player's sounds and music, the
+// mended count-downs, and the run-time errors it must raise. Shots, motion, wrap, boost, the
+// player's keys and recharge change every recorded battle, so those catch faults there.
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "core/key_codes.h"
 #include "support/battle_scene.h"
 
 namespace sb {
@@ -58,6 +58,22 @@ TEST(PlayerSoundsAndMusic, HitSoundsPlayWhileTheTimersAreFreshAndTheDeathTuneSta
   ASSERT_EQ(tunes.size(), 1u);
   EXPECT_EQ(tunes[0]->s, "Frozenbuffalo.mid");
   EXPECT_EQ(a.platform.CallsNamed("Music.StopEx").size(), 1u);
+}
+
+// The mended count-downs: hit timers and the target-key delay rest at -1
+// instead of running down into a 16-bit overflow, and the keys still act.
+TEST(Mends, HitTimersAndTheTargetKeyDelayStopFallingBelowZero) {
+  Arena a;
+  Craft& c = Crafts[a.Spawn("Strike", 0, 0)];
+  c.ShieldHitTimer = c.ArmourHitTimer = 103;
+  a.Step(40000);  // more than a 16-bit count-down could take without the floor
+  EXPECT_EQ(c.ShieldHitTimer, -1);
+  EXPECT_EQ(c.ArmourHitTimer, -1);
+  EXPECT_EQ(a.form->KeyRepeatDelay, -1);
+  c.Target = 3;
+  a.form->KeyDown[keys::kPeriod] = true;
+  a.Step();  // the key still acts at once
+  EXPECT_EQ(c.Target, 4);
 }
 
 TEST(RunTimeErrors, AFloatFaultEndsTheStep) {
