@@ -16,10 +16,12 @@ void Canvas::Attach(SDL_Renderer* renderer, SDL_Surface* picture, int width, int
   router_.Attach(renderer, picture, paths);
   replay_.Attach(renderer, width, height, router_);
   frames_.Forget();
+  tiles_.Forget();
 }
 
 void Canvas::Detach() {
   frames_.Forget();
+  tiles_.Forget();
   replay_.Detach();
   router_.Detach();
   life_->renderer = nullptr;

@@ -17,6 +17,7 @@
 #include "platform/sdl/canvas/frame_gatherer.h"
 #include "platform/sdl/canvas/gpu_image.h"
 #include "platform/sdl/canvas/step_replay.h"
+#include "platform/sdl/canvas/tile_signatures.h"
 
 namespace sb::sdl {
 
@@ -66,7 +67,16 @@ class Canvas {
   void EndFrame(bool repeated);
   // The picture may no longer be the last frame drawn (its renderer lost its
   // contents), or the window must be shown in full again.
-  void ForgetShownFrame() { frames_.ForgetShownFrame(); }
+  void ForgetShownFrame() {
+    frames_.ForgetShownFrame();
+    tiles_.Forget();
+  }
+  // Signs the frame drawn so far, at present time, and tells which tiles
+  // of the picture it may have changed since the frame signed before it.
+  const TileSignatures& SignFrame() {
+    tiles_.Sign(frames_.frame(), width_, height_, frames_.WholeFrameFromAClear());
+    return tiles_;
+  }
   // True while the picture holds the last frame presented, known step by
   // step, so that it can be shown again without drawing.
   bool showsLastFrame() const { return frames_.showsLastFrame(); }
@@ -87,6 +97,7 @@ class Canvas {
   FrameGatherer frames_;
   FastPathRouter router_;
   StepReplay replay_;
+  TileSignatures tiles_;
   std::function<void()> beforeDrawing_;
 };
 

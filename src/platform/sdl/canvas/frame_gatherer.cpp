@@ -17,6 +17,7 @@ void FrameGatherer::AddQuad(const std::shared_ptr<GpuImage>& image, const SDL_Ve
 }
 
 void FrameGatherer::DropUnhanded() {
+  dropped_ = dropped_ || !frame_.empty();
   frame_.Clear();
   handedOver_ = 0;
 }
@@ -38,6 +39,7 @@ void FrameGatherer::EndFrame(bool repeated, bool shown) {
   frame_.Clear();
   handedOver_ = 0;
   clearsScreenFirst_ = false;
+  dropped_ = false;
   drawnThisFrame_ = false;
 }
 
@@ -47,6 +49,7 @@ void FrameGatherer::Forget() {
   handedOver_ = 0;
   drawnThisFrame_ = false;
   clearsScreenFirst_ = false;
+  dropped_ = false;
   shownKnown_ = false;
   repeats_ = 0;
 }

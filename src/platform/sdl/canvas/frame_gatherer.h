@@ -28,6 +28,9 @@ class FrameGatherer {
   void AllHandedOver() { handedOver_ = frame_.steps().size(); }
   // Drops what is gathered and not handed over (nowhere to draw it).
   void DropUnhanded();
+  // True when the frame so far began by clearing the whole screen and
+  // holds every step drawn since.
+  bool WholeFrameFromAClear() const { return clearsScreenFirst_ && !dropped_; }
 
   // True when the frame gathered so far is the one on screen drawn again:
   // nothing of it handed over yet, it starts by clearing the whole screen,
@@ -55,6 +58,7 @@ class FrameGatherer {
   size_t handedOver_ = 0;  // steps of frame_ already given to SDL
   bool drawnThisFrame_ = false;
   bool clearsScreenFirst_ = false;  // frame_ starts with a whole-screen clear
+  bool dropped_ = false;            // steps of this frame were dropped
   bool shownKnown_ = false;         // the screen shows shown_, which cleared it first
   int repeats_ = 0;
   uint64_t repeatedFrames_ = 0;

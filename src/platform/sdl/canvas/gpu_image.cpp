@@ -1,5 +1,6 @@
 #include "platform/sdl/canvas/gpu_image.h"
 
+#include <atomic>
 #include <string>
 #include <utility>
 
@@ -8,7 +9,10 @@
 namespace sb::sdl {
 
 GpuImage::GpuImage(SDL_Texture* texture, int width, int height, std::shared_ptr<RendererLife> life)
-    : texture_(texture), width_(width), height_(height), life_(std::move(life)) {}
+    : texture_(texture), width_(width), height_(height), life_(std::move(life)) {
+  static std::atomic<uint64_t> made{0};
+  serial_ = ++made;
+}
 
 GpuImage::~GpuImage() {
   if (life_->renderer != nullptr) SDL_DestroyTexture(texture_);

@@ -10,6 +10,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <memory>
 
 namespace sb::sdl {
@@ -40,12 +41,16 @@ class GpuImage {
   // surface the texture was made from and frees it when it is not kept.
   void KeepPixels(SDL_Surface* pixels);
   SDL_Surface* pixels() const { return pixels_; }
+  // A number no other picture made in this run has, to tell pictures apart
+  // after one is freed and another made at its address.
+  uint64_t serial() const { return serial_; }
 
  private:
   SDL_Texture* texture_;
   int width_, height_;
   std::shared_ptr<RendererLife> life_;
   SDL_Surface* pixels_ = nullptr;
+  uint64_t serial_;
 };
 using GpuImageRef = std::shared_ptr<GpuImage>;
 

@@ -61,27 +61,50 @@ SDL_Rect PictureScaler::ScaleRegion(const SDL_Surface* from, SDL_Surface* to, co
   return SDL_Rect{place.x + outX0, place.y + outY0, outX1 - outX0, outY1 - outY0};
 }
 
-void PictureScaler::FindChanges(const SDL_Surface* from, int y0, int y1, int& x0, int& x1) {
+void PictureScaler::CompareColumns(const SDL_Surface* from, int y0, int y1, int a, int b, int& x0,
+                                   int& x1) {
   const int w = from->w;
-  x0 = w;
-  x1 = 0;
   for (int y = y0; y < y1; ++y) {
     const uint32_t* now = Row(from, y);
     uint32_t* held = heldPixels_.data() + static_cast<size_t>(y) * w;
-    if (std::memcmp(now, held, static_cast<size_t>(w) * 4) == 0) continue;
-    int first = 0;
+    if (std::memcmp(now + a, held + a, static_cast<size_t>(b - a) * 4) == 0) continue;
+    int first = a;
     while (now[first] == held[first]) ++first;
-    int end = w;
+    int end = b;
     while (now[end - 1] == held[end - 1]) --end;
     std::memcpy(held + first, now + first, static_cast<size_t>(end - first) * 4);
     x0 = std::min(x0, first);
     x1 = std::max(x1, end);
   }
+}
+
+void PictureScaler::FindChanges(const SDL_Surface* from, int y0, int y1,
+                                const TileSignatures* tiles, int& x0, int& x1) {
+  const int w = from->w;
+  x0 = w;
+  x1 = 0;
+  if (tiles == nullptr) {
+    CompareColumns(from, y0, y1, 0, w, x0, x1);
+  } else {
+    // Runs of tiles that may have changed, each compared as one.
+    constexpr int kTileW = TileSignatures::kTileW;
+    const int ty = y0 / kBand, columns = (w + kTileW - 1) / kTileW;
+    for (int tx = 0; tx < columns;) {
+      if (!tiles->Changed(tx, ty)) {
+        ++tx;
+        continue;
+      }
+      int end = tx + 1;
+      while (end < columns && tiles->Changed(end, ty)) ++end;
+      CompareColumns(from, y0, y1, tx * kTileW, std::min(w, end * kTileW), x0, x1);
+      tx = end;
+    }
+  }
   if (x0 >= x1) x0 = x1 = 0;
 }
 
 bool PictureScaler::ScaleChanges(const SDL_Surface* from, SDL_Surface* to, const SDL_Rect& place,
-                                 std::vector<SDL_Rect>& changed) {
+                                 std::vector<SDL_Rect>& changed, const TileSignatures* tiles) {
   changed.clear();
   if (!Fits(from, to, place)) return false;
   PrepareColumns(from->w, place.w);
@@ -105,7 +128,7 @@ bool PictureScaler::ScaleChanges(const SDL_Surface* from, SDL_Surface* to, const
   for (int y0 = 0; y0 < from->h; y0 += kBand) {
     const int y1 = std::min(from->h, y0 + kBand);
     int x0 = 0, x1 = 0;
-    FindChanges(from, y0, y1, x0, x1);
+    FindChanges(from, y0, y1, tiles, x0, x1);
     if (x0 == x1) continue;
     const SDL_Rect rect = ScaleRegion(from, to, place, x0, x1, y0, y1);
     if (rect.w <= 0 || rect.h <= 0) continue;
