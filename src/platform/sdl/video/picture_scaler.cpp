@@ -125,10 +125,23 @@ bool PictureScaler::ScaleChanges(const SDL_Surface* from, SDL_Surface* to, const
     heldPlace_ = place;
     return true;
   }
+  // One band a frame, in turn, is compared in full and scaled and shown
+  // whole, whatever the tiles say: should the window lose pixels without a
+  // word, or two drawings of a tile come to the same number, the picture is
+  // whole again within a second.
+  const int bands = (from->h + kBand - 1) / kBand;
+  const int whole = nextWhole_ % bands;
+  nextWhole_ = (whole + 1) % bands;
   for (int y0 = 0; y0 < from->h; y0 += kBand) {
     const int y1 = std::min(from->h, y0 + kBand);
     int x0 = 0, x1 = 0;
-    FindChanges(from, y0, y1, tiles, x0, x1);
+    if (y0 / kBand == whole) {
+      FindChanges(from, y0, y1, nullptr, x0, x1);
+      x0 = 0;
+      x1 = from->w;
+    } else {
+      FindChanges(from, y0, y1, tiles, x0, x1);
+    }
     if (x0 == x1) continue;
     const SDL_Rect rect = ScaleRegion(from, to, place, x0, x1, y0, y1);
     if (rect.w <= 0 || rect.h <= 0) continue;

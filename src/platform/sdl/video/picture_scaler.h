@@ -56,6 +56,7 @@ class PictureScaler {
   const void* heldTo_ = nullptr;
   int heldPitch_ = 0, heldW_ = 0, heldH_ = 0;
   SDL_Rect heldPlace_{0, 0, 0, 0};
+  int nextWhole_ = 0;  // the band compared and shown whole next
 };
 
 }  // namespace sb::sdl

@@ -278,7 +278,6 @@ void Video::PreparePicture() {
     if (!SDL_RectEquals(&rect, &shownRect_)) barsDrawn_ = false;
     shownRect_ = rect;
     changedRects_.clear();
-    showWhole_ = false;
     if (!barsDrawn_) {
       scaler_.Forget();
       if (SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0)) != 0) {
@@ -286,13 +285,7 @@ void Video::PreparePicture() {
       }
     }
     if (rect.w <= 0 || rect.h <= 0) return;
-    // Now and then the whole picture is compared and the whole window sent
-    // again, in case either lost something without a word.
-    showWhole_ = ++sinceWhole_ >= Canvas::kMaxRepeats;
-    if (showWhole_) sinceWhole_ = 0;
-    if (scaler_.ScaleChanges(picture_, out, rect, changedRects_, showWhole_ ? nullptr : &tiles)) {
-      return;
-    }
+    if (scaler_.ScaleChanges(picture_, out, rect, changedRects_, &tiles)) return;
     // Another pixel format: SDL converts it, and the whole picture is shown.
     SDL_Rect place = rect;
     const int rc = rect.w == width_ && rect.h == height_
@@ -323,8 +316,6 @@ void Video::ShowPicture() {
     int rc = 0;
     if (!barsDrawn_) {
       rc = SDL_UpdateWindowSurface(window_);
-    } else if (showWhole_) {
-      rc = SDL_UpdateWindowSurfaceRects(window_, &shownRect_, 1);
     } else if (!changedRects_.empty()) {
       rc = SDL_UpdateWindowSurfaceRects(window_, changedRects_.data(),
                                         static_cast<int>(changedRects_.size()));

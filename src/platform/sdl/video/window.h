@@ -103,8 +103,6 @@ class Video {
   SDL_Texture* target_ = nullptr;
   SDL_Rect shownRect_{0, 0, 0, 0};      // where the picture went in the window
   std::vector<SDL_Rect> changedRects_;  // what of the window the next frame changes
-  int sinceWhole_ = 0;                  // frames shown since the whole window was
-  bool showWhole_ = false;              // this frame sends the whole picture
   bool barsDrawn_ = false;
   PictureScaler scaler_;
   Canvas canvas_;
