@@ -264,7 +264,6 @@ void Video::PreparePicture() {
   if (window_ == nullptr || renderer_ == nullptr) return;
   if (picture_ != nullptr) {
     StepOffAChangedWindow();  // a held frame is shown again without being drawn
-    const TileSignatures& tiles = canvas_.SignFrame();
     SDL_Surface* out = SDL_GetWindowSurface(window_);
     if (out == nullptr) VideoFailed("showing the picture", "cannot draw into the game window");
     if (direct_ && out->pixels == picture_->pixels) {
@@ -285,7 +284,9 @@ void Video::PreparePicture() {
       }
     }
     if (rect.w <= 0 || rect.h <= 0) return;
-    if (scaler_.ScaleChanges(picture_, out, rect, changedRects_, &tiles)) return;
+    // Signed here, just before the scaler compares: the two frames whose
+    // tiles it compares are the two it was last given.
+    if (scaler_.ScaleChanges(picture_, out, rect, changedRects_, &canvas_.SignFrame())) return;
     // Another pixel format: SDL converts it, and the whole picture is shown.
     SDL_Rect place = rect;
     const int rc = rect.w == width_ && rect.h == height_
