@@ -103,10 +103,11 @@ void Video::CreateScreen(const PresentParameters& params) {
   if (window_ != nullptr) Fail(ErrorKind::PlatformCall, "the graphics device exists already");
   width_ = params.BackBufferWidth > 0 ? static_cast<int>(params.BackBufferWidth) : kScreenWidth;
   height_ = params.BackBufferHeight > 0 ? static_cast<int>(params.BackBufferHeight) : kScreenHeight;
-  // A window can be resized and maximised; the picture is letterboxed into
-  // it. It starts no larger than the usable desktop area.
-  const Uint32 flags = params.Windowed ? static_cast<Uint32>(SDL_WINDOW_RESIZABLE)
-                                       : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // A window can be resized and maximised, also once Alt+Enter has taken it
+  // out of full screen; the picture is letterboxed into it. It starts no
+  // larger than the usable desktop area.
+  const Uint32 flags = static_cast<Uint32>(SDL_WINDOW_RESIZABLE) |
+                       (params.Windowed ? 0u : static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP));
   SDL_Point size{width_, height_};
   SDL_Rect usable{};
   if (params.Windowed && askedW_ > 0 && askedH_ > 0) {

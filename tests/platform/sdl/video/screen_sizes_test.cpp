@@ -82,7 +82,10 @@ class ScreenSizes : public GameTest, public ::testing::WithParamInterface<Size> 
     // Resized as a window manager would, and pumped until the window system
     // has told SDL and its renderer of the new size (on X11 that comes later).
     SDL_Window* window = platform_->video().window();
-    SDL_SetWindowFullscreen(window, 0);
+    // Out of full screen as Alt+Enter takes it: a window the player can resize.
+    ASSERT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN, 0u);
+    platform_->video().ToggleFullscreen();
+    ASSERT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_RESIZABLE, 0u);
     SDL_AddEventWatch(WatchSize, this);
     SDL_SetWindowSize(window, size.w, size.h);
     RecordingSink sink;
