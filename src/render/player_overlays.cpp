@@ -1,6 +1,7 @@
 #include "render/player_overlays.h"
 
 #include "core/controls_text.h"
+#include "platform/game_screen.h"
 
 namespace sb::overlay {
 
@@ -10,8 +11,6 @@ constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kShadow = 0xFF000000;
 constexpr uint32_t kTitleGreen = 0xFF1FFF1F;
 constexpr uint32_t kKeyYellow = 0xFFFFE060;
-constexpr int32_t kScreenWidth = 1024;
-constexpr int32_t kScreenHeight = 768;
 // The cockpit picture has no transparent pixel: tinted black and stretched
 // (from its designed 152 x 360, or any larger size) it darkens a band of the
 // screen evenly.

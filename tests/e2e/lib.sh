@@ -93,6 +93,16 @@ wait_until() {
   done
 }
 
+# click_start: the game's cursor from the top-left corner (where it starts,
+# or is pushed) to the selection screen's Start button at (60, 380), and a click.
+click_start() {
+  xdotool mousemove_relative -- -3000 -3000
+  sleep 0.3
+  xdotool mousemove_relative 60 380
+  sleep 0.3
+  xdotool click 1
+}
+
 # visible_window NAME: the ids of visible windows whose name matches NAME;
 # fails when there is none.
 visible_window() {

@@ -36,11 +36,7 @@ wait_until "$e2e_step_bound" controls_gone || fail "a key did not close the cont
 echo "controls screen: shown and closed"
 
 # Start: the cursor starts at the top-left corner.
-xdotool mousemove_relative -- -2000 -2000
-sleep 0.2
-xdotool mousemove_relative 60 380
-sleep 0.3
-xdotool click 1
+click_start
 wait_until "$e2e_step_bound" screen_lit 872 0 128 128 0.05 ||
   fail "no battle within $e2e_step_bound s of Start"
 xdotool keydown w

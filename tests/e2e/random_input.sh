@@ -46,11 +46,7 @@ random_action() {
 
 # start_battle: the cursor to the Start button and a click, until the radar shows.
 start_battle() {
-  xdotool mousemove_relative -- -3000 -3000
-  sleep 0.2
-  xdotool mousemove_relative 60 380
-  sleep 0.2
-  xdotool click 1
+  click_start
   wait_until 3 screen_lit 872 0 128 128 0.05
 }
 

@@ -18,11 +18,7 @@ battle_sound() {
   wait_until "$e2e_start_bound" screen_lit 0 0 900 90 0.02 ||
     fail "$name: no selection screen within $e2e_start_bound s: $(cat "$work/stderr.txt")"
   sleep 1
-  xdotool mousemove_relative -- -2000 -2000
-  sleep 0.3
-  xdotool mousemove_relative 60 380
-  sleep 0.3
-  xdotool click 1
+  click_start
   wait_until "$e2e_step_bound" screen_lit 872 0 128 128 0.05 ||
     fail "$name: no battle within $e2e_step_bound s of Start"
   shot "$work/$name.png"

@@ -54,11 +54,7 @@ echo "selection screen: ${differing%% *} of 786432 pixels differ from the Linux 
 [ "${differing%% *}" -le 3000 ] || fail "the selection screen differs from Linux's in $differing pixels"
 
 # Start: the cursor starts at the top-left corner; Start is at (60, 380).
-xdotool mousemove_relative -- -2000 -2000
-sleep 0.3
-xdotool mousemove_relative 60 380
-sleep 0.3
-xdotool click 1
+click_start
 radar_shows_station() {
   shot "$work/battle.png"
   above "$(lit_fraction "$work/battle.png" 872 0 128 128)" 0.02 &&
