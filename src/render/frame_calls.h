@@ -14,6 +14,9 @@
 
 namespace sb {
 
+// An untinted sprite, or white text (colours are ARGB).
+inline constexpr uint32_t kWhite = 0xFFFFFFFF;
+
 class FrameCalls {
  public:
   explicit FrameCalls(Form1& game) : game_(game) {

@@ -9,7 +9,6 @@ namespace sb::hud {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kEnemyRed = 0xFFFF1F1F;
 constexpr uint32_t kShieldCyan = 0xFF99FFFF;
 

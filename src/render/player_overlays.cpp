@@ -7,7 +7,6 @@ namespace sb::overlay {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kShadow = 0xFF000000;
 constexpr uint32_t kTitleGreen = 0xFF1FFF1F;
 constexpr uint32_t kKeyYellow = 0xFFFFE060;

@@ -8,7 +8,6 @@ namespace sb {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kInfoGreen = 0xFF1FFF1F;
 constexpr uint32_t kControlsGreen = 0xFF01F05F;
 
