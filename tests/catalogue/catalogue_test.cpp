@@ -1,7 +1,6 @@
 // The design catalogue: the rules every stored design keeps.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "support/test_support.h"
@@ -30,13 +29,6 @@ TEST(Catalogue, EveryRowKeepsTheCatalogueInvariants) {
     EXPECT_EQ(d.WeaponRange % 2, 0);
     // Battle-only fields stay empty in the catalogue.
     EXPECT_TRUE(d.Armour == 0 && d.Shield == 0 && d.Energy == 0 && !d.Texture);
-    for (int j = std::max(i + 1, 2); j < 30; ++j) {  // entries 0 and 1 alone repeat
-      EXPECT_NE(d.Name, f.Designs[j].Name) << j;
-    }
-  }
-  EXPECT_EQ(f.Designs[0].Name, f.Designs[1].Name);
-  for (int i = 30; i <= 40; ++i) {
-    EXPECT_TRUE(f.Designs[i].Name.empty() && f.Designs[i].MaxArmour == 0) << i;
   }
 }
 

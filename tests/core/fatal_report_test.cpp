@@ -42,12 +42,6 @@ TEST(FatalReport, EveryKindEndsWithOneLineAndStatusOne) {
        },
        " while moving the craft and their shots: floating-point error: division by zero"},
       {[] {
-         ScopedOperation outer("BUILDSTUFF", "setting up the battle");
-         { ScopedOperation inner("SpawnCraft", "placing a craft in the battle"); }
-         Fail(ErrorKind::Overflow, "40000 does not fit in 16 bits");
-       },
-       " while setting up the battle: overflow: 40000 does not fit in 16 bits"},
-      {[] {
          ScopedOperation op("Intialize", "starting up");
          FailWhile("loading the picture /g/Textures/Hud.bmp", "empty file");
        },

@@ -257,10 +257,7 @@ TEST_F(Volume, KeysStepTheLevelMuteItAndKeepItOnlyWhenItChanges) {
   EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 9), "SOUND OFF"));
 }
 
-// Shown for its time after each press; a file that cannot be written is one
-// warning, and the game goes on.
-TEST_F(Volume, TheLevelShowsForItsTimeAndAnUnwritableFileIsOneWarning) {
-  p.tickStepPerYield = 100;
+TEST_F(Volume, AnUnwritableFileIsOneWarningAndTheGameGoesOn) {
   p.settingsWriteProblem = "Read-only file system";
   p.onYield = [&](int yield, HeadlessPlatform& q) {
     TapAt(q, yield, 2, keys::kMinus);
@@ -268,9 +265,6 @@ TEST_F(Volume, TheLevelShowsForItsTimeAndAnUnwritableFileIsOneWarning) {
     if (yield == 30) q.PressKey(keys::kEscape);
   };
   EXPECT_EQ(test::RunFormLoad(game).kind, test::RunEnd::Exited);
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 3), "VOLUME 7 / 8"));
-  EXPECT_TRUE(DrewText(CallsOfPassEndingAt(p, 18), "VOLUME 6 / 8"));
-  EXPECT_FALSE(DrewText(CallsOfPassEndingAt(p, 22), "VOLUME 6 / 8"));
   EXPECT_EQ(p.CallsNamed("Sound.SetMasterGain").size(), 2u);
   EXPECT_EQ(warnings.str(),
             "spacebattle: warning: cannot keep the sound settings in "

@@ -34,12 +34,10 @@ TEST(PortableMathSpecialValues, NoFloatingPointErrorForAnyFiniteArgument) {
       if (x == 0) continue;
       std::feclearexcept(FE_ALL_EXCEPT);
       const double s = Sin(x), c = Cos(x), a = Atan(x);
-      const double ns = Sin(-x), nc = Cos(-x), na = Atan(-x);
+      const bool odd = Sin(-x) == -s && Cos(-x) == c && Atan(-x) == -a;
       ASSERT_FALSE(std::fetestexcept(FE_INVALID | FE_OVERFLOW | FE_DIVBYZERO))
           << std::hexfloat << x;
-      EXPECT_EQ(ns, -s) << std::hexfloat << x;
-      EXPECT_EQ(nc, c) << std::hexfloat << x;
-      EXPECT_EQ(na, -a) << std::hexfloat << x;
+      EXPECT_TRUE(odd) << std::hexfloat << x;
       EXPECT_TRUE(std::fabs(s) <= 1 && std::fabs(c) <= 1 && std::fabs(a) <= kHalfPi);
     }
   }
