@@ -189,19 +189,6 @@ TEST_F(DemoSession, ARecordedBattlePlaysBackToTheSameStateAndAChangedOneDepartsW
   r = PlayBack(WithKeys(d, keys));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.shown, 180u);
-
-  // So is the final state.
-  changed = d;
-  changed.checks.back() ^= 1;
-  r = PlayBack(changed);
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.shown, d.passes());
-
-  // Before the first check there is no earlier one to name.
-  changed = d;
-  changed.checks[0] ^= 1;
-  EXPECT_EQ(PlayBack(changed).err,
-            Problem("the battle departed from the recording at pass 60 (the first check)"));
 }
 
 TEST_F(DemoSession, AClosedWindowStillWritesTheDemoAndKeysOtherThanEscapeAreIgnored) {

@@ -1,25 +1,13 @@
-// Recorded calls as JSON Lines, and the frame traces built on them.
+// Recorded calls as JSON Lines.
 #include "platform/headless/call_json.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
-
-#include "battle/frame_trace.h"
-#include "support/battle_scene.h"
 
 namespace sb {
 namespace {
 
 using headless::Call;
 using headless::CallJson;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 TEST(CallJson, CallsCarryTheirArgumentsByNameAndFloatsInShortestForm) {
   Call c{.op = "SetTransform", .type = TransformType::World};
@@ -35,16 +23,6 @@ TEST(CallJson, CallsCarryTheirArgumentsByNameAndFloatsInShortestForm) {
                       .rect = Rect{300, 414, 500, 700}}),
             R"({"op":"DrawText","font":"","colour":1,)"
             R"("text":"\"Q\"\r\u0001","rect":[300,414,500,700],"format":2})");
-}
-
-TEST(CallJson, FrameTracesAreOneLinePerCallOfTheFrame) {
-  test::BattleScene s;
-  const size_t from = s.p.calls.size();
-  const auto lines = Lines(bench::BattleFrameTrace(s.f, s.p));
-  const auto frame = s.p.CallsSince(from);
-  ASSERT_EQ(lines.size(), frame.size());
-  for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], CallJson(frame[i]));
-  EXPECT_EQ(lines.back(), R"({"op":"Present"})");
 }
 
 }  // namespace
