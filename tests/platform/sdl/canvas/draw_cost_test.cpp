@@ -13,8 +13,6 @@
 namespace sb::sdltest {
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
-
 TEST(QuadCulling, OnlyQuadsWhollyBeyondOneEdgeAreLeftOut) {
   const float nan = std::nanf("");
   const struct {
@@ -51,27 +49,6 @@ class DrawCostTest : public ScreenTest {
  protected:
   sdl::SdlTexture& Own(const TextureRef& t) { return dynamic_cast<sdl::SdlTexture&>(*t); }
 };
-
-TEST_F(DrawCostTest, SpritesPartlyOffScreenStillShowTheirVisiblePart) {
-  WriteBmp(folder_.File("white.bmp"), 40, 40, {0xFFFFFF});
-  const TextureRef white = Load("white.bmp");
-  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {-30, 100}, kWhite);
-  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {1014, 300}, kWhite);
-  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {500, 758}, kWhite);
-  platform_->sprite().Draw(white, {1, 1}, {0, 0}, 0, {-45, 500}, kWhite);  // wholly off
-  const Screenshot shot(*platform_);
-  const auto lit = [](uint32_t p) { return Red(p) > 128; };
-  const Screenshot::Box left = shot.Find(lit, 90, 150);
-  EXPECT_EQ(left.x0, 0);
-  EXPECT_NEAR(left.x1, 9, 1);
-  const Screenshot::Box right = shot.Find(lit, 290, 350);
-  EXPECT_NEAR(right.x0, 1014, 1);
-  EXPECT_EQ(right.x1, 1023);
-  const Screenshot::Box bottom = shot.Find(lit, 700);
-  EXPECT_NEAR(bottom.y0, 758, 1);
-  EXPECT_EQ(bottom.y1, 767);
-  EXPECT_TRUE(shot.Find(lit, 450, 560).empty());
-}
 
 TEST_F(DrawCostTest, LoadsOfOneFileShareItsPictureOnlyWhileItIsHeld) {
   WriteBmp(folder_.File("ship.bmp"), 16, 8, {0x00FF00});

@@ -47,6 +47,7 @@ TEST(BitmapDecoding, EitherRowOrderGivesThePixelsSdlGives) {
   std::mt19937 chance(11);
   std::vector<uint32_t> colours(13 * 7);
   for (uint32_t& c : colours) c = chance() % 3 == 0 ? 0 : chance() & 0xFFFFFF;
+  colours[1] = 0x010101;  // the darkest grey is not keyed
   const std::string bottomUp = folder.File("odd.bmp");
   WriteBmp(bottomUp, 13, 7, colours);
   ASSERT_TRUE(Plain(bottomUp));

@@ -1,11 +1,6 @@
 // Damaged and hostile game files, found out before anything large is
-// allocated (the program's own run on them: tests/e2e/faults.sh), and
-// standard descriptors closed at start.
-#include <fcntl.h>
+// allocated (the program's own run on them: tests/e2e/faults.sh).
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -13,7 +8,6 @@
 
 #include "platform/sdl/pictures/bitmap_header.h"
 #include "platform/sdl/system/file_faults.h"
-#include "platform/sdl/system/standard_descriptors.h"
 #include "sdl_test_support.h"
 
 namespace sb::sdltest {
@@ -95,28 +89,6 @@ TEST(SoundFont, AMissingOrHollowFontIsNamedInOneLine) {
       << later;
   EXPECT_EQ(later.find('\n'), std::string::npos) << later;
   EXPECT_EQ(err.find("fluidsynth"), std::string::npos) << err;
-}
-
-TEST(StandardDescriptors, ClosedOnesAreOpenedOnDevNull) {
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(STDIN_FILENO);
-    close(STDERR_FILENO);
-    if (!sdl::OpenClosedStandardDescriptors()) _exit(2);
-    // The next file opened must not land on a standard descriptor.
-    const int next = open("/dev/zero", O_RDONLY);
-    struct stat err {
-    }, null{};
-    stat("/dev/null", &null);
-    const bool onNull = fstat(STDERR_FILENO, &err) == 0 && err.st_rdev == null.st_rdev &&
-                        fcntl(STDIN_FILENO, F_GETFD) != -1;
-    _exit(onNull && next > STDERR_FILENO ? 0 : 3);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

@@ -56,21 +56,6 @@ class RenderTest : public ScreenTest {
   }
 };
 
-TEST_F(RenderTest, OpaqueBlackIsTransparentAndNoOtherColourIsKeyed) {
-  // Left half black, right half the darkest grey; drawn 16 times larger over
-  // a white square.
-  std::vector<uint32_t> pixels(8 * 8);
-  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 8 < 4 ? 0x000000 : 0x010101;
-  WriteBmp(folder_.File("key.bmp"), 8, 8, pixels);
-  const TextureRef keyed = platform_->textures().LoadTexture(folder_.File("key.bmp"));
-  const TextureRef white = Solid("white.bmp", 8, 8, 0xFFFFFF);
-  platform_->sprite().Draw(white, {16, 16}, {0, 0}, 0, {100, 100}, kWhite);
-  platform_->sprite().Draw(keyed, {16, 16}, {0, 0}, 0, {100, 100}, kWhite);
-  const Screenshot shot(*platform_);
-  EXPECT_EQ(shot.At(120, 150) & 0xFFFFFF, 0xFFFFFFu) << "black was not see-through";
-  EXPECT_LE(Red(shot.At(200, 150)), 2) << "dark grey was keyed";
-}
-
 // The battle view: 150 units each side of the centre, +X left and +Y up.
 TEST_F(RenderTest, MainViewMapsTintsAndSizesAsTheBattleExpects) {
   SetTopDownCamera(150);
@@ -129,43 +114,6 @@ TEST_F(RenderTest, AQuadInTheRadarViewportIsMappedAndClippedThere) {
   // The centred one sits at the radar's centre (936, 64).
   EXPECT_GE(Red(shot.At(936, 64)), 200);
   EXPECT_LE(Red(shot.At(936 + 16, 64)), 10);
-}
-
-TEST_F(RenderTest, SpritesTranslateRotateAndMirror) {
-  // 64 x 32: left half red, right half green.
-  std::vector<uint32_t> pixels(64 * 32);
-  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 64 < 32 ? 0xFF0000 : 0x00FF00;
-  WriteBmp(folder_.File("halves.bmp"), 64, 32, pixels);
-  const TextureRef halves = platform_->textures().LoadTexture(folder_.File("halves.bmp"));
-  // Plain: the top-left corner at the translation. A quarter turn clockwise
-  // about the top-left corner: the image runs down the screen from the
-  // translation, its top edge on the right. Scale -0.6: mirrored in both
-  // axes, up and to the left of the corner.
-  platform_->sprite().Draw(halves, {1, 1}, {1, 1}, 0, {100, 100}, kWhite);
-  platform_->sprite().Draw(halves, {1, 1}, {0, 0}, 1.5707964f, {400, 200}, kWhite);
-  platform_->sprite().Draw(halves, {-0.6f, -0.6f}, {1, 1}, 0, {700, 400}, kWhite);
-  const Screenshot shot(*platform_);
-  const auto red = [](uint32_t p) { return Red(p) > 128 && Green(p) < 100; };
-  const auto green = [](uint32_t p) { return Green(p) > 128 && Red(p) < 100; };
-  auto r = shot.Find(red, 0, 150), g = shot.Find(green, 0, 150);
-  EXPECT_NEAR(r.x0, 100, 1);
-  EXPECT_NEAR(r.y0, 100, 1);
-  EXPECT_NEAR(g.x1, 163, 1);
-  EXPECT_NEAR(g.y1, 131, 1);
-  EXPECT_LT(r.x1, g.x0 + 2);
-  r = shot.Find(red, 150, 300);
-  g = shot.Find(green, 150, 300);
-  EXPECT_NEAR(r.x0, 368, 1);
-  EXPECT_NEAR(r.y0, 200, 1);
-  EXPECT_NEAR(g.y1, 263, 1);
-  EXPECT_LT(r.y1, g.y0 + 2);
-  r = shot.Find(red, 300, 500);
-  g = shot.Find(green, 300, 500);
-  const auto all = shot.Find([](uint32_t p) { return Red(p) > 40 || Green(p) > 40; }, 300, 500);
-  EXPECT_NEAR(all.x0, 700 - 38.4, 2);
-  EXPECT_NEAR(all.y0, 400 - 19.2, 2);
-  EXPECT_NEAR(all.x1, 699, 1);
-  EXPECT_GT(r.x0, g.x1 - 2) << "red should be on the right once mirrored";
 }
 
 int TextWidth(const FontRef& font, const char* text) {
