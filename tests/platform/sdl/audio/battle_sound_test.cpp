@@ -1,7 +1,9 @@
 // The battle's sound on the real mixer (disk driver, faster than real time):
-// the mix's headroom, timed in mixed frames.
+// the battle tune's restart and the mix's headroom, timed in mixed frames.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 #include "core/form1.h"
@@ -10,6 +12,31 @@
 
 namespace sb::sdltest {
 namespace {
+
+constexpr int kWindowFrames = 441;  // 10 ms at 44100 Hz
+
+// The loudness of the mixed output in `count` 10 ms windows from the mixer's
+// frame `frame` on.
+std::vector<double> Envelope(const OutputTap::Sound& sound, uint64_t frame, int count) {
+  const std::vector<int16_t> s = sound.From(static_cast<int64_t>(frame), 2 * count * kWindowFrames);
+  std::vector<double> out(static_cast<size_t>(count), 0.0);
+  for (size_t i = 0; i < s.size(); ++i) out[i / (2 * kWindowFrames)] += std::abs(s[i]);
+  return out;
+}
+
+double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
+  const size_t n = std::min(a.size(), b.size());
+  double ma = 0, mb = 0;
+  for (size_t i = 0; i < n; ++i) ma += a[i], mb += b[i];
+  ma /= n, mb /= n;
+  double ab = 0, aa = 0, bb = 0;
+  for (size_t i = 0; i < n; ++i) {
+    ab += (a[i] - ma) * (b[i] - mb);
+    aa += (a[i] - ma) * (a[i] - ma);
+    bb += (b[i] - mb) * (b[i] - mb);
+  }
+  return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
 
 class BattleSound : public GameTest {
  protected:
@@ -22,7 +49,61 @@ class BattleSound : public GameTest {
   }
 
   uint64_t Frames() { return platform_->audio().FramesMixed(); }
+
+  // The mixed frame at which the tune just played began to sound, yielding
+  // as the game's loops do (a tune played while the sound font is still
+  // being read starts at a yield).
+  uint64_t TuneStart() {
+    for (int i = 0; i < 10000 && platform_->sdlMusic().StartFrame() < 0; ++i) {
+      platform_->window().Yield(*form_);
+      SDL_Delay(1);
+    }
+    EXPECT_GE(platform_->sdlMusic().StartFrame(), 0) << "the tune never sounded";
+    return static_cast<uint64_t>(std::max<int64_t>(platform_->sdlMusic().StartFrame(), 0));
+  }
+
+  // Yields like the selection loop until `seconds` more sound was mixed.
+  void YieldFor(double seconds) {
+    const uint64_t until = Frames() + static_cast<uint64_t>(seconds * 44100);
+    for (int i = 0; i < 200000 && Frames() < until; ++i) {
+      platform_->window().Yield(*form_);
+      SDL_Delay(1);
+    }
+    ASSERT_GE(Frames(), until) << "the mixer stopped";
+  }
 };
+
+TEST_F(BattleSound, BattleSetUpStartsTheTuneAgainFromTheTop) {
+  OutputTap tap(platform_->audio());
+  // A key on the selection screen: its notification starts the tune.
+  PushKey(*platform_, SDL_SCANCODE_A, true);
+  platform_->window().Yield(*form_);
+  ASSERT_TRUE(platform_->music().IsPlaying(form_->BattleMusic));
+  const uint64_t opening = TuneStart();
+  YieldFor(8);
+
+  StartBattle(*form_, 7);
+  const uint64_t restart = TuneStart();
+  YieldFor(5);
+  const OutputTap::Sound sound = tap.Taken();
+
+  // Four seconds after Start against the tune's first four seconds, allowing
+  // the sound to lag or lead by up to half a second.
+  const std::vector<double> reference = Envelope(sound, opening, 400);
+  double best = -1;
+  int bestLag = 0;
+  for (int lag = -50; lag <= 50; ++lag) {
+    const auto from = static_cast<uint64_t>(static_cast<int64_t>(restart) + lag * kWindowFrames);
+    const double r = Correlation(reference, Envelope(sound, from, 400));
+    if (r > best) best = r, bestLag = lag;
+  }
+  double loud = 0;
+  for (double v : reference) loud += v / reference.size() / (2 * kWindowFrames);
+  std::cout << "opening's mean level " << loud << "; envelope correlation after Start: " << best
+            << " at " << bestLag * 10 << " ms\n";
+  EXPECT_GT(best, 0.9) << "the tune did not start from its beginning (best lag " << bestLag * 10
+                       << " ms)";
+}
 
 // Whether a scripted minute wants a key held or a hit taken at `second`.
 bool In(double second, std::initializer_list<std::pair<double, double>> spans) {
