@@ -93,9 +93,14 @@ wait_until() {
   done
 }
 
-# click_start: the game's cursor from the top-left corner (where it starts,
-# or is pushed) to the selection screen's Start button at (60, 380), and a click.
+# click_start: the game's cursor to the selection screen's Start button at
+# (60, 380), and a click. The cursor is pushed to the bottom-right first: it
+# stops at (800, 600), short of the screen's corner, so pushed on to the
+# top-left it reaches the corner no later than the pointer, whatever lay
+# between them before (random input can leave the cursor below the pointer).
 click_start() {
+  xdotool mousemove_relative 3000 3000
+  sleep 0.3
   xdotool mousemove_relative -- -3000 -3000
   sleep 0.3
   xdotool mousemove_relative 60 380
